@@ -1,0 +1,57 @@
+// Last-error codes and HRESULTs, with the platform's values.
+#pragma once
+
+#include "windef.h"
+
+#define ERROR_SUCCESS 0L
+#define NO_ERROR 0L
+#define ERROR_INVALID_FUNCTION 1L
+#define ERROR_FILE_NOT_FOUND 2L
+#define ERROR_PATH_NOT_FOUND 3L
+#define ERROR_ACCESS_DENIED 5L
+#define ERROR_INVALID_HANDLE 6L
+#define ERROR_NOT_ENOUGH_MEMORY 8L
+#define ERROR_INVALID_DATA 13L
+#define ERROR_OUTOFMEMORY 14L
+#define ERROR_SHARING_VIOLATION 32L
+#define ERROR_HANDLE_EOF 38L
+#define ERROR_NOT_SUPPORTED 50L
+#define ERROR_DUP_NAME 52L
+#define ERROR_FILE_EXISTS 80L
+#define ERROR_INVALID_PARAMETER 87L
+#define ERROR_DISK_FULL 112L
+#define ERROR_INSUFFICIENT_BUFFER 122L
+#define ERROR_INVALID_NAME 123L
+#define ERROR_ALREADY_EXISTS 183L
+#define ERROR_NO_DATA 232L
+#define ERROR_NO_MORE_ITEMS 259L
+#define ERROR_INTERNAL_ERROR 1359L
+#define ERROR_KEY_DELETED 1018L
+#define ERROR_INVALID_WINDOW_HANDLE 1400L
+#define ERROR_INVALID_MENU_HANDLE 1401L
+#define ERROR_CANNOT_FIND_WND_CLASS 1407L
+#define ERROR_CLASS_ALREADY_EXISTS 1410L
+#define ERROR_CLASS_DOES_NOT_EXIST 1411L
+#define ERROR_CLASS_HAS_WINDOWS 1412L
+#define ERROR_RESOURCE_NAME_NOT_FOUND 1814L
+#define ERROR_DATABASE_FULL 4314L
+
+#define S_OK static_cast<HRESULT>(0)
+#define S_FALSE static_cast<HRESULT>(1)
+#define E_NOTIMPL static_cast<HRESULT>(0x80004001L)
+#define E_NOINTERFACE static_cast<HRESULT>(0x80004002L)
+#define E_POINTER static_cast<HRESULT>(0x80004003L)
+#define E_ABORT static_cast<HRESULT>(0x80004004L)
+#define E_FAIL static_cast<HRESULT>(0x80004005L)
+#define E_UNEXPECTED static_cast<HRESULT>(0x8000FFFFL)
+#define E_ACCESSDENIED static_cast<HRESULT>(0x80070005L)
+#define E_HANDLE static_cast<HRESULT>(0x80070006L)
+#define E_OUTOFMEMORY static_cast<HRESULT>(0x8007000EL)
+#define E_INVALIDARG static_cast<HRESULT>(0x80070057L)
+#define RPC_E_CHANGED_MODE static_cast<HRESULT>(0x80010106L)
+
+#define SUCCEEDED(hr) (static_cast<HRESULT>(hr) >= 0)
+#define FAILED(hr) (static_cast<HRESULT>(hr) < 0)
+#define HRESULT_FROM_WIN32(x) \
+    (static_cast<HRESULT>(x) <= 0 ? static_cast<HRESULT>(x) \
+                                   : static_cast<HRESULT>((static_cast<DWORD>(x) & 0x0000FFFF) | 0x80070000u))
