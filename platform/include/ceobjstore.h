@@ -1,0 +1,32 @@
+// Host-side control of the object store's volume file, for tools, tests and the program's
+// start-up. Nothing here exists on the handheld.
+#pragma once
+
+#include <string>
+
+#include "windef.h"
+
+namespace ce::objstore {
+
+// The volume the calls of windbase.h use from their next call on. An empty path returns to
+// the default: CE_STORE when set, else $XDG_DATA_HOME/orvane/objectstore.vol. Handles
+// already open stay on the volume they were opened on.
+void setVolumePath(const std::string& path);
+// The path the next call would use.
+std::string volumePath();
+// Drops the connection to the volume file; the next call opens it again.
+void closeVolume();
+
+// Opens (creating when missing) the current volume now. False when it is refused: the
+// last error is set and lastVolumeError() says why in one line.
+bool openVolume();
+// Why the volume could not be opened or changed, in one line; empty after a success.
+std::string lastVolumeError();
+
+// Called once, on the new volume, when the DEFAULT volume is created on first use: it fills
+// it through the calls of windbase.h. A volume named by CE_STORE or setVolumePath starts
+// empty.
+using VolumeInitializer = void (*)();
+void setDefaultVolumeInitializer(VolumeInitializer initializer);
+
+}  // namespace ce::objstore
