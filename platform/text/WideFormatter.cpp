@@ -1,0 +1,241 @@
+// The wide printf engine, with the handheld runtime's rules: %s is wide and %S narrow (UTF-8),
+// %ld reads 32 bits, %p prints pointer-size upper-case hex, the 0 flag also pads strings,
+// a null string prints "(null)", and a conversion it does not know is printed as written.
+#include "text/WideFormatter.h"
+
+#include <climits>
+#include <cstdio>
+#include <iterator>
+#include <string>
+
+#include "cewchar.h"
+#include "text/Utf8.h"
+
+namespace ce::text {
+
+namespace {
+
+bool isSignedConversion(WCHAR c) {
+    return c == u'd' || c == u'i';
+}
+
+bool isFloatConversion(WCHAR c) {
+    return std::u16string_view(u"eEfFgGaA").find(c) != std::u16string_view::npos;
+}
+
+size_t boundedLength(const WCHAR* s, int precision) {
+    size_t length = 0;
+    while ((precision < 0 || length < static_cast<size_t>(precision)) && s[length]) ++length;
+    return length;
+}
+
+// Narrow text as UTF-8, cut to at most `precision` units without splitting a surrogate pair.
+std::u16string widen(const char* s, int precision) {
+    std::u16string text;
+    Utf8Reader reader(s, nullptr);
+    while (!reader.atEnd()) {
+        char32_t c = reader.next();
+        size_t units = c > 0xFFFF ? 2 : 1;
+        if (precision >= 0 && text.size() + units > static_cast<size_t>(precision)) break;
+        appendUtf16(text, c);
+    }
+    return text;
+}
+
+std::u16string_view signPrefix(const FormatSpec& spec, bool negative) {
+    if (negative) return u"-";
+    if (!isSignedConversion(spec.conversion)) return {};
+    if (spec.plus) return u"+";
+    return spec.space ? u" " : u"";
+}
+
+// The host's printf renders a floating-point number; it never sees the width, so it never
+// has to build a huge padded buffer.
+std::string hostFloat(const FormatSpec& spec, double value) {
+    char format[16];
+    std::snprintf(format, sizeof format, "%%%s%s%s.*%c", spec.plus ? "+" : "", spec.space ? " " : "",
+                  spec.alternate ? "#" : "", static_cast<char>(spec.conversion));
+    int length = std::snprintf(nullptr, 0, format, spec.precision, value);
+    if (length <= 0) return {};
+    std::string text(static_cast<size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, spec.precision, value);
+    return text;
+}
+
+// The sign and "0x" of a rendered number: zero padding goes after them.
+size_t numberPrefixLength(std::u16string_view text) {
+    size_t length = !text.empty() && (text[0] == u'-' || text[0] == u'+' || text[0] == u' ') ? 1 : 0;
+    if (text.size() > length + 1 && text[length] == u'0' && (text[length + 1] | 0x20) == u'x') length += 2;
+    return length;
+}
+
+}  // namespace
+
+WideFormatter::WideFormatter(WideSink& sink, va_list args) : m_sink(sink) {
+    va_copy(m_args, args);
+}
+
+WideFormatter::~WideFormatter() {
+    va_end(m_args);
+}
+
+void WideFormatter::format(const WCHAR* p) {
+    while (*p) {
+        if (*p != u'%') {
+            m_sink.put(*p++);
+            continue;
+        }
+        const WCHAR* directive = p;
+        FormatSpec spec;
+        p = parseFormatSpec(p + 1, spec);
+        convert(spec, directive, p);
+    }
+}
+
+void WideFormatter::convert(FormatSpec& spec, const WCHAR* directive, const WCHAR* end) {
+    using L = LengthModifier;
+    bool wideMarked = spec.length == L::Long || spec.length == L::Wide;
+    bool narrowMarked = spec.length == L::Short || spec.length == L::Char;
+    WCHAR c = spec.conversion;
+    bool known = std::u16string_view(u"diuxXopcCsS%").find(c) != std::u16string_view::npos;
+    if (c == 0 || (!known && !isFloatConversion(c))) {
+        m_sink.write(std::u16string_view(directive, static_cast<size_t>(end - directive)));
+        return;
+    }
+    takeStarArguments(spec);
+    switch (c) {
+    case u'%': m_sink.put(u'%'); break;
+    case u'p': pointer(spec); break;
+    case u'c': character(spec, !narrowMarked); break;
+    case u'C': character(spec, wideMarked); break;
+    case u's': string(spec, !narrowMarked); break;
+    case u'S': string(spec, wideMarked); break;
+    default:
+        if (isFloatConversion(c)) floating(spec);
+        else integer(spec);
+    }
+}
+
+void WideFormatter::takeStarArguments(FormatSpec& spec) {
+    if (spec.widthFromArgs) {
+        int width = va_arg(m_args, int);
+        if (width < 0) {
+            spec.left = true;
+            width = width == INT_MIN ? INT_MAX : -width;
+        }
+        spec.width = width;
+    }
+    if (spec.precisionFromArgs) {
+        int precision = va_arg(m_args, int);
+        spec.precision = precision < 0 ? -1 : precision;
+    }
+}
+
+std::int64_t WideFormatter::signedArgument(LengthModifier length) {
+    switch (length) {
+    case LengthModifier::Char: return static_cast<signed char>(va_arg(m_args, int));
+    case LengthModifier::Short: return static_cast<short>(va_arg(m_args, int));
+    case LengthModifier::LongLong: return va_arg(m_args, long long);
+    case LengthModifier::Pointer: return va_arg(m_args, std::intptr_t);
+    default: return va_arg(m_args, int);  // l too: the handheld's long is 32 bits
+    }
+}
+
+std::uint64_t WideFormatter::unsignedArgument(LengthModifier length) {
+    switch (length) {
+    case LengthModifier::Char: return static_cast<unsigned char>(va_arg(m_args, unsigned));
+    case LengthModifier::Short: return static_cast<unsigned short>(va_arg(m_args, unsigned));
+    case LengthModifier::LongLong: return va_arg(m_args, unsigned long long);
+    case LengthModifier::Pointer: return va_arg(m_args, std::uintptr_t);
+    default: return va_arg(m_args, unsigned);
+    }
+}
+
+void WideFormatter::integer(const FormatSpec& spec) {
+    if (!isSignedConversion(spec.conversion)) {
+        digits(spec, unsignedArgument(spec.length), false);
+        return;
+    }
+    std::int64_t value = signedArgument(spec.length);
+    std::uint64_t magnitude = static_cast<std::uint64_t>(value);
+    digits(spec, value < 0 ? 0 - magnitude : magnitude, value < 0);
+}
+
+void WideFormatter::pointer(const FormatSpec& spec) {
+    FormatSpec hex = spec;
+    hex.conversion = u'X';
+    hex.precision = 2 * sizeof(void*);
+    digits(hex, reinterpret_cast<std::uintptr_t>(va_arg(m_args, void*)), false);
+}
+
+void WideFormatter::digits(const FormatSpec& spec, std::uint64_t value, bool negative) {
+    WCHAR c = spec.conversion;
+    unsigned radix = c == u'o' ? 8 : (c == u'x' || c == u'X') ? 16 : 10;
+    const char* digitSet = c == u'x' ? "0123456789abcdef" : "0123456789ABCDEF";
+    WCHAR buffer[24];
+    WCHAR* start = std::end(buffer);
+    for (std::uint64_t rest = value; rest != 0; rest /= radix) *--start = static_cast<WCHAR>(digitSet[rest % radix]);
+    std::u16string_view body(start, static_cast<size_t>(std::end(buffer) - start));
+
+    size_t precision = spec.precision < 0 ? 1 : static_cast<size_t>(spec.precision);
+    size_t zeros = precision > body.size() ? precision - body.size() : 0;
+    if (c == u'o' && spec.alternate && zeros == 0 && (body.empty() || body[0] != u'0')) zeros = 1;
+    std::u16string_view prefix = signPrefix(spec, negative);
+    if (radix == 16 && spec.alternate && value != 0) prefix = c == u'x' ? u"0x" : u"0X";
+    size_t used = prefix.size() + zeros + body.size();
+    if (spec.zero && !spec.left && spec.precision < 0 && static_cast<size_t>(spec.width) > used)
+        zeros += static_cast<size_t>(spec.width) - used;
+    field(spec, prefix, zeros, body);
+}
+
+void WideFormatter::character(const FormatSpec& spec, bool wide) {
+    int value = va_arg(m_args, int);
+    // A narrow character is one byte, taken as Latin-1: alone it cannot be a UTF-8 sequence.
+    WCHAR c = wide ? static_cast<WCHAR>(value) : static_cast<WCHAR>(static_cast<unsigned char>(value));
+    size_t zeros = spec.zero && !spec.left && spec.width > 1 ? static_cast<size_t>(spec.width) - 1 : 0;
+    field(spec, {}, zeros, std::u16string_view(&c, 1));
+}
+
+void WideFormatter::string(const FormatSpec& spec, bool wide) {
+    std::u16string narrow;
+    std::u16string_view text;
+    const WCHAR* wideText = wide ? va_arg(m_args, const WCHAR*) : nullptr;
+    const char* narrowText = wide ? nullptr : va_arg(m_args, const char*);
+    if (wideText) {
+        text = std::u16string_view(wideText, boundedLength(wideText, spec.precision));
+    } else if (narrowText) {
+        narrow = widen(narrowText, spec.precision);
+        text = narrow;
+    } else {
+        text = std::u16string_view(u"(null)", boundedLength(u"(null)", spec.precision));
+    }
+    size_t width = static_cast<size_t>(spec.width);
+    size_t zeros = spec.zero && !spec.left && width > text.size() ? width - text.size() : 0;
+    field(spec, {}, zeros, text);
+}
+
+// Sign, zero padding and width are applied here, as for integers.
+void WideFormatter::floating(const FormatSpec& spec) {
+    double value = spec.length == LengthModifier::LongDouble ? static_cast<double>(va_arg(m_args, long double))
+                                                             : va_arg(m_args, double);
+    std::string narrow = hostFloat(spec, value);
+    std::u16string text(narrow.begin(), narrow.end());
+    size_t prefix = numberPrefixLength(text);
+    bool finite = text.size() > prefix && text[prefix] >= u'0' && text[prefix] <= u'9';
+    size_t width = static_cast<size_t>(spec.width);
+    size_t zeros = spec.zero && !spec.left && finite && width > text.size() ? width - text.size() : 0;
+    std::u16string_view view(text);
+    field(spec, view.substr(0, prefix), zeros, view.substr(prefix));
+}
+
+void WideFormatter::field(const FormatSpec& spec, std::u16string_view prefix, size_t zeros, std::u16string_view body) {
+    size_t length = prefix.size() + zeros + body.size();
+    size_t padding = static_cast<size_t>(spec.width) > length ? static_cast<size_t>(spec.width) - length : 0;
+    if (!spec.left) m_sink.repeat(u' ', padding);
+    m_sink.write(prefix);
+    m_sink.repeat(u'0', zeros);
+    m_sink.write(body);
+    if (spec.left) m_sink.repeat(u' ', padding);
+}
+
+}  // namespace ce::text

@@ -1,0 +1,40 @@
+// The wide printf engine: walks a format and writes each conversion into a WideSink.
+#pragma once
+
+#include <cstdarg>
+#include <cstdint>
+#include <string_view>
+
+#include "text/FormatSpec.h"
+#include "text/WideSink.h"
+
+namespace ce::text {
+
+class WideFormatter {
+public:
+    WideFormatter(WideSink& sink, va_list args);
+    ~WideFormatter();
+    WideFormatter(const WideFormatter&) = delete;
+    WideFormatter& operator=(const WideFormatter&) = delete;
+
+    void format(const WCHAR* format);
+
+private:
+    void convert(FormatSpec& spec, const WCHAR* directive, const WCHAR* end);
+    void takeStarArguments(FormatSpec& spec);
+    void integer(const FormatSpec& spec);
+    void pointer(const FormatSpec& spec);
+    void character(const FormatSpec& spec, bool wide);
+    void string(const FormatSpec& spec, bool wide);
+    void floating(const FormatSpec& spec);
+
+    std::int64_t signedArgument(LengthModifier length);
+    std::uint64_t unsignedArgument(LengthModifier length);
+    void digits(const FormatSpec& spec, std::uint64_t value, bool negative);
+    void field(const FormatSpec& spec, std::u16string_view prefix, size_t zeros, std::u16string_view body);
+
+    WideSink& m_sink;
+    va_list m_args;
+};
+
+}  // namespace ce::text
