@@ -105,6 +105,25 @@ using LPCREATESTRUCTW = CREATESTRUCTW*;
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
+// Virtual keys.
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
 #define WS_POPUP 0x80000000L
@@ -227,5 +246,8 @@ DWORD GetMessagePos();
 LONG GetMessageTime();
 
 HWND GetActiveWindow();
+// For now only sets the slot GetActiveWindow reads, without activation messages; returns the
+// window that was active.
+HWND SetActiveWindow(HWND hWnd);
 
 int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);

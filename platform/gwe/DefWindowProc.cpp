@@ -1,0 +1,45 @@
+// DefWindowProcW: the default handling of the messages this core knows. WM_CLOSE destroys
+// the window, the text messages keep the window's own text, WM_HELP goes up to the parent
+// or owner (CE passes no HELPINFO); everything else answers 0.
+#include <algorithm>
+
+#include "gwe/Window.h"
+
+namespace {
+
+using ce::gwe::Window;
+
+LRESULT setText(Window& window, LPCWSTR text) {
+    window.m_text = text ? text : u"";
+    return TRUE;
+}
+
+// wParam is the buffer's size in characters, terminator included.
+LRESULT getText(const Window& window, WPARAM size, LPWSTR buffer) {
+    if (!buffer || size == 0) return 0;
+    size_t count = std::min<size_t>(window.m_text.size(), size - 1);
+    window.m_text.copy(buffer, count);
+    buffer[count] = 0;
+    return static_cast<LRESULT>(count);
+}
+
+LRESULT forwardHelp(const Window& window, WPARAM wParam, LPARAM lParam) {
+    HWND up = window.m_parent ? window.m_parent : window.m_owner;
+    if (up) SendMessageW(up, WM_HELP, wParam, lParam);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    Window* window = ce::gwe::WindowTree::instance().find(hWnd);
+    if (!window) return 0;
+    switch (Msg) {
+    case WM_CLOSE: DestroyWindow(hWnd); return 0;
+    case WM_SETTEXT: return setText(*window, reinterpret_cast<LPCWSTR>(lParam));
+    case WM_GETTEXT: return getText(*window, wParam, reinterpret_cast<LPWSTR>(lParam));
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(window->m_text.size());
+    case WM_HELP: return forwardHelp(*window, wParam, lParam);
+    }
+    return 0;
+}

@@ -1,0 +1,139 @@
+// The message queue: posting from any thread, retrieval in Win32 order, and waiting on the
+// event pump or for a post.
+#include "gwe/MessageQueue.h"
+
+#include <algorithm>
+
+#include "gwe/Window.h"
+#include "winbase.h"
+
+namespace ce::gwe {
+
+namespace {
+const HWND c_threadOnly = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1));
+}
+
+bool MessageFilter::matchesMessage(UINT message) const {
+    if (first > last || (first == 0 && last == 0)) return true;
+    return message >= first && message <= last;
+}
+
+bool MessageFilter::matchesWindow(HWND target) const {
+    if (!hwnd) return true;
+    if (hwnd == c_threadOnly) return !target;
+    return target && (target == hwnd || WindowTree::instance().isDescendant(hwnd, target));
+}
+
+MessageQueue& MessageQueue::instance() {
+    static MessageQueue queue;
+    return queue;
+}
+
+bool MessageQueue::post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Wake wake;
+    {
+        std::lock_guard lock(m_mutex);
+        if (hwnd && !m_windows.contains(hwnd)) return false;
+        m_posted.push_back(MSG{hwnd, message, wParam, lParam, GetTickCount(), m_cursorPos});
+        ++m_postCount;
+        wake = m_wake;
+    }
+    m_postedCv.notify_all();
+    if (wake) wake();
+    return true;
+}
+
+void MessageQueue::attachWindow(HWND hwnd) {
+    std::lock_guard lock(m_mutex);
+    m_windows.insert(hwnd);
+}
+
+void MessageQueue::detachWindow(HWND hwnd) {
+    std::lock_guard lock(m_mutex);
+    m_windows.erase(hwnd);
+    std::erase_if(m_posted, [hwnd](const MSG& msg) { return msg.hwnd == hwnd; });
+}
+
+void MessageQueue::postQuit(int exitCode) {
+    m_quit = true;
+    m_exitCode = exitCode;
+}
+
+bool MessageQueue::peek(const MessageFilter& filter, bool remove, MSG& msg) {
+    bool found = takePosted(filter, remove, msg) || takeQuit(remove, msg) ||
+                 takeFromSources(filter, remove, msg);
+    if (found) m_last = msg;
+    return found;
+}
+
+void MessageQueue::get(const MessageFilter& filter, MSG& msg) {
+    for (;;) {
+        unsigned long seenPosts;
+        {
+            std::lock_guard lock(m_mutex);
+            seenPosts = m_postCount;
+        }
+        if (peek(filter, true, msg)) return;
+        if (m_pump)
+            m_pump(true);
+        else
+            waitForPost(seenPosts);
+    }
+}
+
+void MessageQueue::pump() {
+    if (m_pump) m_pump(false);
+}
+
+void MessageQueue::setEventPump(EventPump pump, Wake wake) {
+    m_pump = std::move(pump);
+    std::lock_guard lock(m_mutex);
+    m_wake = std::move(wake);
+}
+
+void MessageQueue::addMessageSource(MessageSource source) {
+    m_sources.push_back(std::move(source));
+}
+
+void MessageQueue::setCursorPos(POINT pt) {
+    std::lock_guard lock(m_mutex);
+    m_cursorPos = pt;
+}
+
+bool MessageQueue::takePosted(const MessageFilter& filter, bool remove, MSG& msg) {
+    std::lock_guard lock(m_mutex);
+    auto match = std::find_if(m_posted.begin(), m_posted.end(), [&filter](const MSG& queued) {
+        return filter.matchesMessage(queued.message) && filter.matchesWindow(queued.hwnd);
+    });
+    if (match == m_posted.end()) return false;
+    msg = *match;
+    if (remove) m_posted.erase(match);
+    return true;
+}
+
+// WM_QUIT ignores the filter, as on Win32, but waits behind the posted messages it lets through.
+bool MessageQueue::takeQuit(bool remove, MSG& msg) {
+    if (!m_quit) return false;
+    POINT pt;
+    {
+        std::lock_guard lock(m_mutex);
+        pt = m_cursorPos;
+    }
+    msg = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(m_exitCode), 0, GetTickCount(), pt};
+    if (remove) m_quit = false;
+    return true;
+}
+
+bool MessageQueue::takeFromSources(const MessageFilter& filter, bool remove, MSG& msg) {
+    for (const MessageSource& source : m_sources)
+        if (source(filter, remove, msg)) return true;
+    return false;
+}
+
+// Sleeps until another thread posts; a post that came after seenPosts returns at once.
+void MessageQueue::waitForPost(unsigned long seenPosts) {
+    std::unique_lock lock(m_mutex);
+    m_postedCv.wait(lock, [this, seenPosts] { return m_postCount != seenPosts; });
+}
+
+}  // namespace ce::gwe

@@ -1,0 +1,75 @@
+// The window tree: handle issue and lookup, and the links that tie a window to its parent,
+// owner, class and message queue.
+#include "gwe/Window.h"
+
+#include <algorithm>
+
+#include "gwe/MessageQueue.h"
+#include "gwe/WindowClass.h"
+#include "winbase.h"
+
+namespace ce::gwe {
+
+WindowTree& WindowTree::instance() {
+    static WindowTree tree;
+    return tree;
+}
+
+HWND WindowTree::add(std::unique_ptr<Window> window) {
+    Window* raw = window.get();
+    std::uintptr_t value = m_table.add(std::move(window));
+    if (!value) return nullptr;
+    HWND hwnd = reinterpret_cast<HWND>(value);
+    raw->m_handle = hwnd;
+    if (Window* parent = find(raw->m_parent)) parent->m_children.push_back(hwnd);
+    raw->m_class->addWindow();
+    MessageQueue::instance().attachWindow(hwnd);
+    return hwnd;
+}
+
+void WindowTree::remove(HWND hwnd) {
+    std::unique_ptr<Window> window = m_table.remove(key(hwnd));
+    if (!window) return;
+    unlinkFromParent(*window);
+    for (HWND owned : ownedBy(hwnd)) find(owned)->m_owner = nullptr;
+    window->m_class->removeWindow();
+    if (m_active == hwnd) m_active = nullptr;
+    MessageQueue::instance().detachWindow(hwnd);
+}
+
+Window* WindowTree::find(HWND hwnd) const {
+    return m_table.find(key(hwnd));
+}
+
+Window* WindowTree::findOrFail(HWND hwnd) const {
+    Window* window = find(hwnd);
+    if (!window) SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return window;
+}
+
+bool WindowTree::isDescendant(HWND ancestor, HWND hwnd) const {
+    const Window* window = find(hwnd);
+    while (window && window->m_parent) {
+        if (window->m_parent == ancestor) return true;
+        window = find(window->m_parent);
+    }
+    return false;
+}
+
+std::vector<HWND> WindowTree::ownedBy(HWND owner) const {
+    std::vector<HWND> result;
+    for (std::uintptr_t value : m_table.handles()) {
+        const Window* window = m_table.find(value);
+        if (window->m_owner == owner) result.push_back(window->m_handle);
+    }
+    return result;
+}
+
+void WindowTree::unlinkFromParent(const Window& window) {
+    Window* parent = find(window.m_parent);
+    if (!parent) return;
+    auto& siblings = parent->m_children;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), window.m_handle), siblings.end());
+}
+
+}  // namespace ce::gwe
