@@ -1,0 +1,14 @@
+// Counted printing into a fixed buffer that is always terminated, cutting what does not fit.
+#pragma once
+
+#include <cstdarg>
+
+#include <windows.h>
+
+namespace Nevo {
+
+// Formats into `size` characters (terminator included); returns the length written.
+// A null format leaves the buffer empty.
+int formatFixed(WCHAR* buffer, int size, const WCHAR* format, va_list args);
+
+}  // namespace Nevo
