@@ -1,0 +1,57 @@
+// Cursor positions in an order index.
+#include "Cursor.h"
+
+namespace ce::objstore {
+
+void Cursor::toKey(const SortKey& key) {
+    m_place = Place::Key;
+    m_key = key;
+}
+
+void Cursor::toIndex(const OrderIndex& index, size_t at) {
+    if (at < index.size())
+        toKey(index.at(at));
+    else
+        toEnd();
+}
+
+std::optional<size_t> Cursor::current(const OrderIndex& index) {
+    switch (m_place) {
+    case Place::Start: return index.size() ? std::optional<size_t>(0) : std::nullopt;
+    case Place::End: return std::nullopt;
+    case Place::Key: break;
+    }
+    const SortKey* now = index.find(m_key.oid);
+    if (!now) return std::nullopt;
+    m_key = *now;  // the record may have been rewritten to another place
+    return index.rankOf(m_key);
+}
+
+bool Cursor::onDeletedRecord(const OrderIndex& index) const {
+    return m_place == Place::Key && !index.find(m_key.oid);
+}
+
+size_t Cursor::following(const OrderIndex& index) const {
+    switch (m_place) {
+    case Place::Start: return 0;
+    case Place::End: return index.size();
+    case Place::Key: break;
+    }
+    return index.rankOf(m_key);
+}
+
+std::optional<size_t> Cursor::moved(const OrderIndex& index, std::int64_t steps) {
+    std::int64_t target;
+    if (auto at = current(index)) {
+        target = static_cast<std::int64_t>(*at) + steps;
+    } else {
+        // Between records: one step on is the record that follows, one back the one before.
+        if (steps == 0) return std::nullopt;
+        std::int64_t next = static_cast<std::int64_t>(following(index));
+        target = steps > 0 ? next + steps - 1 : next + steps;
+    }
+    if (target < 0 || target >= static_cast<std::int64_t>(index.size())) return std::nullopt;
+    return static_cast<size_t>(target);
+}
+
+}  // namespace ce::objstore

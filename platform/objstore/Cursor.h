@@ -1,0 +1,35 @@
+// A handle's place in its sort order. The place is remembered as the current record's key,
+// so that it follows the record when other handles add or remove records before it, and
+// stays between the neighbours when the record itself is deleted.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "OrderIndex.h"
+
+namespace ce::objstore {
+
+class Cursor {
+public:
+    void toStart() { m_place = Place::Start; }
+    void toEnd() { m_place = Place::End; }
+    void toKey(const SortKey& key);
+    // Moves onto the record at `index`, or to the end past the last one.
+    void toIndex(const OrderIndex& index, size_t at);
+
+    // Index of the current record; nothing at the end or when the record was deleted.
+    std::optional<size_t> current(const OrderIndex& index);
+    bool onDeletedRecord(const OrderIndex& index) const;
+    // Index of the record that follows the place when there is no current record.
+    size_t following(const OrderIndex& index) const;
+    // Index reached by `steps` records on (back when negative); nothing outside the order.
+    std::optional<size_t> moved(const OrderIndex& index, std::int64_t steps);
+
+private:
+    enum class Place { Start, Key, End };
+    Place m_place = Place::Start;
+    SortKey m_key;
+};
+
+}  // namespace ce::objstore

@@ -1,0 +1,53 @@
+// One database as this process holds it while handles have it open: its sort orders, an
+// order index per sort order in use (shared by the handles that walk it), and the handles
+// to tell of changes.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "OrderIndex.h"
+#include "Volume.h"
+
+namespace ce::objstore {
+
+class DbHandle;
+
+class Database {
+public:
+    Database(Volume& volume, const DatabaseRow& row);
+
+    CEOID oid() const { return m_oid; }
+    // The key order a handle opened with this sort property walks; nothing when the
+    // database has no sort order on it. Property id 0 is creation order.
+    std::optional<KeyOrder> orderFor(CEPROPID propid) const;
+    // The shared index of an order, built from the volume on first use (null on a read
+    // failure, with the last error set).
+    OrderIndex* index(const KeyOrder& order);
+
+    // Called when another process changed the volume: indexes of a database whose records
+    // changed are dropped, to be rebuilt on next use.
+    void resync(const DatabaseRow& row);
+
+    // Keeps the indexes in step with a change this process made, and tells the other
+    // handles (never the writer).
+    void recordWritten(CEOID oid, const Record& record, bool created, const DbHandle* writer);
+    void recordDeleted(CEOID oid, const DbHandle* writer);
+
+    void attach(DbHandle* handle) { m_handles.push_back(handle); }
+    void detach(DbHandle* handle);
+    bool hasHandles() const { return !m_handles.empty(); }
+
+private:
+    void notify(UINT type, CEOID record, const DbHandle* writer) const;
+
+    Volume& m_volume;
+    CEOID m_oid;
+    std::vector<SORTORDERSPEC> m_sortOrders;
+    std::uint64_t m_changeCount;
+    std::vector<std::unique_ptr<OrderIndex>> m_indexes;
+    std::vector<DbHandle*> m_handles;
+};
+
+}  // namespace ce::objstore

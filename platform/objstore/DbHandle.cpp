@@ -1,0 +1,33 @@
+// Database handles as kernel objects: closing one detaches it from its database.
+#include "DbHandle.h"
+
+#include "winbase.h"
+
+namespace ce::objstore {
+
+DbHandle::DbHandle(std::shared_ptr<Store> store, std::shared_ptr<Database> database, KeyOrder order, DWORD flags,
+                   const CENOTIFYREQUEST* request)
+    : m_store(std::move(store)), m_database(std::move(database)), m_order(order), m_flags(flags) {
+    if (request) m_request = *request;
+    m_database->attach(this);
+}
+
+DbHandle::~DbHandle() {
+    m_database->detach(this);
+}
+
+OrderIndex* DbHandle::freshIndex() {
+    if (!m_store->refresh() || !m_store->isLive(*m_database)) {
+        if (GetLastError() == ERROR_SUCCESS) SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return m_database->index(m_order);
+}
+
+DbHandle* findDbHandle(HANDLE handle) {
+    DbHandle* found = kernel::findObject<DbHandle>(handle);
+    if (!found) SetLastError(ERROR_INVALID_PARAMETER);
+    return found;
+}
+
+}  // namespace ce::objstore

@@ -1,0 +1,277 @@
+// The object store's database calls (open, create, delete, enumerate, information), and the
+// engine's design notes.
+//
+// Volume file (SQLite, application_id "ORVN", user_version 1, WAL, synchronous FULL):
+//   volume(next_oid)            the OID counter shared by databases and records
+//   databases(oid, name, folded_name UNIQUE, type, record_count, size, modified,
+//             change_count)     one row per database; folded_name makes names unique
+//                               case-insensitively
+//   sort_orders(database_oid, position, propid, flags)
+//   records(oid, database_oid, properties)   properties encoded by Record.cpp
+// Every change (database created or deleted, record written or deleted) is one IMMEDIATE
+// transaction that also updates its database's row.
+//
+// In memory: a Store per opened volume; a Database per database that handles have open;
+// an OrderIndex (order-statistic treap of sort keys) per sort order that a handle walks,
+// shared by all handles on that order. A handle keeps its place as the key of its current
+// record (Cursor), so the place survives other handles' changes without being touched.
+//
+// Keeping in step: a change made in this process updates every index of its database at
+// once and bumps the in-memory change count with the row's. At each call the store asks
+// SQLite's data_version whether another connection committed; if so, each open database
+// re-reads its row and, when its change count differs, drops its indexes to rebuild them on
+// next use.
+//
+// Invariants:
+//   1. OIDs come only from volume.next_oid, which only grows: OIDs are unique in a volume,
+//      never reused, and their order is creation order (the tie-break of every sort order).
+//   2. databases.record_count and size equal the count and the summed Record::size() of the
+//      database's records after every committed transaction.
+//   3. An index holds exactly one key per record of its database, computed by its KeyOrder,
+//      whenever its Database's change count equals the row's.
+//   4. A handle is never notified of its own changes; notifications are posted after the
+//      transaction committed.
+//   5. A volume file is read and checked (header, tables, integrity) before any connection
+//      that can write to it is opened; a refused file is never written.
+#include <algorithm>
+
+#include "../kernel/KernelObject.h"
+#include "DbHandle.h"
+#include "Store.h"
+#include "winbase.h"
+
+namespace ce::objstore {
+
+namespace {
+
+constexpr size_t c_maxNameLength = CEDB_MAXDBASENAMELEN - 1;
+
+class DbEnum : public kernel::KernelObject {
+public:
+    DbEnum(std::shared_ptr<Store> store, DWORD type) : m_store(std::move(store)), m_type(type) {}
+    CEOID next() {
+        if (!m_store->refresh()) return 0;
+        CEOID oid = m_store->volume().nextDatabase(m_last, m_type);
+        if (oid) m_last = oid;
+        return oid;
+    }
+
+private:
+    std::shared_ptr<Store> m_store;
+    DWORD m_type;
+    CEOID m_last = 0;
+};
+
+std::u16string nameOf(const WCHAR* text, size_t room) {
+    std::u16string name;
+    for (size_t i = 0; i < room && text[i]; ++i) name.push_back(text[i]);
+    if (name.size() > c_maxNameLength) name.resize(c_maxNameLength);
+    return name;
+}
+
+bool invalid() {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return false;
+}
+
+bool validSortOrders(const CEDBASEINFO& info) {
+    if (!(info.dwFlags & CEDB_VALIDSORTSPEC)) return true;
+    if (info.wNumSortOrder > CEDB_MAXSORTORDER) return false;
+    for (WORD i = 0; i < info.wNumSortOrder; ++i) {
+        WORD type = TypeFromPropID(info.rgSortSpecs[i].propid);
+        if (!isKnownType(type) || type == CEVT_BLOB) return false;
+    }
+    return true;
+}
+
+std::shared_ptr<Store> freshStore() {
+    auto store = currentStore();
+    if (store && !store->refresh()) return nullptr;
+    return store;
+}
+
+BOOL deleteDatabase(CEOID oid) {
+    auto store = freshStore();
+    if (!store) return FALSE;
+    if (!oid || !store->volume().database(oid)) return invalid();
+    if (store->isOpen(oid)) {
+        SetLastError(ERROR_SHARING_VIOLATION);
+        return FALSE;
+    }
+    Volume& volume = store->volume();
+    if (volume.begin() && volume.removeDatabase(oid) && volume.commit()) return TRUE;
+    volume.rollback();
+    return FALSE;
+}
+
+void fillDatabaseInfo(const DatabaseRow& row, CEDBASEINFO& info) {
+    info = CEDBASEINFO{};
+    info.dwFlags = CEDB_VALIDNAME | CEDB_VALIDTYPE | CEDB_VALIDSORTSPEC | CEDB_VALIDMODTIME;
+    std::copy(row.name.begin(), row.name.begin() + std::min(row.name.size(), c_maxNameLength), info.szDbaseName);
+    info.dwDbaseType = row.type;
+    info.wNumRecords = static_cast<WORD>(row.recordCount & 0xFFFF);
+    info.wNumSortOrder = static_cast<WORD>(row.sortOrders.size());
+    info.dwSize = static_cast<DWORD>(std::min<std::uint64_t>(row.size, 0xFFFFFFFFu));
+    info.ftLastModified = {static_cast<DWORD>(row.modified), static_cast<DWORD>(row.modified >> 32)};
+    std::copy(row.sortOrders.begin(), row.sortOrders.end(), info.rgSortSpecs);
+}
+
+// What an OID names; OBJTYPE_INVALID (ERROR_INVALID_HANDLE) when nothing.
+WORD describe(CEOID oid, DatabaseRow& row, CEOID& parent) {
+    auto store = freshStore();
+    if (!store) return OBJTYPE_INVALID;
+    if (auto found = store->volume().database(oid)) {
+        row = *found;
+        return OBJTYPE_DATABASE;
+    }
+    if (oid && store->volume().record(oid, &parent)) return OBJTYPE_RECORD;
+    SetLastError(ERROR_INVALID_HANDLE);
+    return OBJTYPE_INVALID;
+}
+
+}  // namespace
+
+}  // namespace ce::objstore
+
+using namespace ce::objstore;
+
+HANDLE CeOpenDatabaseEx(PCEGUID, PCEOID poid, LPCWSTR lpszName, CEPROPID propid, DWORD dwFlags,
+                        CENOTIFYREQUEST* pRequest) {
+    if (!poid || (!*poid && (!lpszName || !*lpszName))) return invalid(), INVALID_HANDLE_VALUE;
+    auto store = freshStore();
+    if (!store) return INVALID_HANDLE_VALUE;
+    CEOID oid = *poid ? *poid : store->volume().databaseNamed(nameOf(lpszName, SIZE_MAX));
+    auto database = oid ? store->openDatabase(oid) : nullptr;
+    if (!database) {
+        SetLastError(*poid ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    auto order = database->orderFor(propid);
+    if (!order) return invalid(), INVALID_HANDLE_VALUE;
+    const CENOTIFYREQUEST* request = pRequest && pRequest->hwnd ? pRequest : nullptr;
+    auto handle = std::make_unique<DbHandle>(store, database, *order, dwFlags, request);
+    if (!handle->freshIndex()) return INVALID_HANDLE_VALUE;
+    HANDLE result = ce::kernel::addObject(std::move(handle));
+    if (!result) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return INVALID_HANDLE_VALUE;
+    }
+    *poid = oid;
+    return result;
+}
+
+CEOID CeCreateDatabaseEx(PCEGUID, CEDBASEINFO* pInfo) {
+    if (!pInfo || !(pInfo->dwFlags & CEDB_VALIDNAME) || !validSortOrders(*pInfo)) return invalid();
+    DatabaseRow row;
+    row.name = nameOf(pInfo->szDbaseName, CEDB_MAXDBASENAMELEN);
+    if (row.name.empty()) return invalid();
+    if (pInfo->dwFlags & CEDB_VALIDTYPE) row.type = pInfo->dwDbaseType;
+    if (pInfo->dwFlags & CEDB_VALIDSORTSPEC)
+        row.sortOrders.assign(pInfo->rgSortSpecs, pInfo->rgSortSpecs + pInfo->wNumSortOrder);
+    auto store = freshStore();
+    if (!store) return 0;
+    Volume& volume = store->volume();
+    if (volume.databaseNamed(row.name)) {
+        SetLastError(ERROR_DUP_NAME);
+        return 0;
+    }
+    CEOID oid = volume.begin() ? volume.insertDatabase(row) : 0;
+    if (oid && volume.commit()) return oid;
+    volume.rollback();
+    return 0;
+}
+
+CEOID CeCreateDatabase(LPCWSTR lpszName, DWORD dwDbaseType, WORD wNumSortOrder, SORTORDERSPEC* rgSortSpecs) {
+    if (!lpszName || wNumSortOrder > CEDB_MAXSORTORDER || (wNumSortOrder && !rgSortSpecs)) return invalid();
+    CEDBASEINFO info{};
+    info.dwFlags = CEDB_VALIDNAME | CEDB_VALIDTYPE | CEDB_VALIDSORTSPEC;
+    std::u16string name = nameOf(lpszName, SIZE_MAX);
+    std::copy(name.begin(), name.end(), info.szDbaseName);
+    info.dwDbaseType = dwDbaseType;
+    info.wNumSortOrder = wNumSortOrder;
+    std::copy(rgSortSpecs, rgSortSpecs + wNumSortOrder, info.rgSortSpecs);
+    return CeCreateDatabaseEx(nullptr, &info);
+}
+
+BOOL CeDeleteDatabase(CEOID oidDbase) {
+    return deleteDatabase(oidDbase);
+}
+
+BOOL CeDeleteDatabaseEx(PCEGUID, CEOID oidDbase) {
+    return deleteDatabase(oidDbase);
+}
+
+HANDLE CeFindFirstDatabaseEx(PCEGUID, DWORD dwDbaseType) {
+    auto store = freshStore();
+    if (!store) return INVALID_HANDLE_VALUE;
+    HANDLE handle = ce::kernel::addObject(std::make_unique<DbEnum>(store, dwDbaseType));
+    if (!handle) {
+        SetLastError(ERROR_OUTOFMEMORY);
+        return INVALID_HANDLE_VALUE;
+    }
+    return handle;
+}
+
+CEOID CeFindNextDatabaseEx(HANDLE hEnum, PCEGUID pguid) {
+    auto* enumeration = ce::kernel::findObject<DbEnum>(hEnum);
+    if (!enumeration) return invalid();
+    CEOID oid = enumeration->next();
+    if (!oid) {
+        SetLastError(ERROR_NO_MORE_ITEMS);
+        return 0;
+    }
+    if (pguid) *pguid = CEGUID{};
+    return oid;
+}
+
+BOOL CeOidGetInfoEx(PCEGUID, CEOID oid, CEOIDINFO* oidInfo) {
+    if (!oidInfo) return invalid();
+    DatabaseRow row;
+    CEOID parent = 0;
+    WORD type = describe(oid, row, parent);
+    if (type == OBJTYPE_INVALID) return FALSE;
+    oidInfo->wObjType = type;
+    oidInfo->wPad = 0;
+    if (type == OBJTYPE_DATABASE)
+        fillDatabaseInfo(row, oidInfo->infDatabase);
+    else
+        oidInfo->infRecord.oidParent = parent;
+    return TRUE;
+}
+
+BOOL CeOidGetInfo(CEOID oid, CEOIDINFO* oidInfo) {
+    return CeOidGetInfoEx(nullptr, oid, oidInfo);
+}
+
+BOOL CeOidGetInfoEx2(PCEGUID, CEOID oid, CEOIDINFOEX* oidInfo) {
+    if (!oidInfo) return invalid();
+    DatabaseRow row;
+    CEOID parent = 0;
+    WORD type = describe(oid, row, parent);
+    if (type == OBJTYPE_INVALID) return FALSE;
+    oidInfo->wVersion = CEOIDINFOEX_VERSION;
+    oidInfo->wObjType = type;
+    if (type != OBJTYPE_DATABASE) {
+        oidInfo->infRecord.oidParent = parent;
+        return TRUE;
+    }
+    CEDBASEINFO info;
+    fillDatabaseInfo(row, info);
+    CEDBASEINFOEX& ex = oidInfo->infDatabase;
+    ex = CEDBASEINFOEX{};
+    ex.wVersion = CEDBASEINFOEX_VERSION;
+    ex.wNumSortOrder = info.wNumSortOrder;
+    ex.dwFlags = info.dwFlags;
+    std::copy(std::begin(info.szDbaseName), std::end(info.szDbaseName), ex.szDbaseName);
+    ex.dwDbaseType = row.type;
+    ex.dwNumRecords = static_cast<DWORD>(row.recordCount);
+    ex.dwSize = info.dwSize;
+    ex.ftLastModified = info.ftLastModified;
+    for (WORD i = 0; i < info.wNumSortOrder; ++i) {
+        ex.rgSortSpecs[i].wVersion = SORTORDERSPECEX_VERSION;
+        ex.rgSortSpecs[i].wNumProps = 1;
+        ex.rgSortSpecs[i].rgPropID[0] = info.rgSortSpecs[i].propid;
+        ex.rgSortSpecs[i].rgdwFlags[0] = info.rgSortSpecs[i].dwFlags;
+    }
+    return TRUE;
+}

@@ -1,0 +1,53 @@
+// Sort keys: a record's place in one sort order, and the comparison rules of the object
+// store (direction, case folding, records without the property first or last, ties by
+// creation).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "Record.h"
+
+namespace ce::objstore {
+
+// A sort property's value, reduced to what compares: numbers in `number` (signed ones sign
+// extended, doubles by their bits), strings in `text` (case-folded when the order is).
+struct SortValue {
+    std::uint64_t number = 0;
+    std::u16string text;
+};
+
+struct SortKey {
+    CEOID oid = 0;  // OIDs only grow, so they give creation order
+    bool present = false;
+    SortValue value;
+};
+
+class KeyOrder {
+public:
+    // Property id 0 is creation order.
+    explicit KeyOrder(SORTORDERSPEC spec = {0, 0});
+
+    CEPROPID propid() const { return m_spec.propid; }
+    bool isCreationOrder() const { return m_spec.propid == 0; }
+
+    SortKey keyOf(CEOID oid, const Record& record) const;
+    // The value of a seek's CEPROPVAL; nothing when it is not of the sort property.
+    std::optional<SortValue> probeOf(const CEPROPVAL& value) const;
+
+    // Full order of two keys: <0, 0 (same record) or >0.
+    int compare(const SortKey& a, const SortKey& b) const;
+    // A key against a seek value, ignoring creation order. Keys without the property sit
+    // where the order puts them (before or after every value).
+    int compareToValue(const SortKey& key, const SortValue& value) const;
+
+private:
+    int compareValues(const SortValue& a, const SortValue& b) const;
+    int missingSide() const;
+    SortValue valueOf(const BYTE* data, size_t size) const;
+
+    SORTORDERSPEC m_spec;
+};
+
+}  // namespace ce::objstore

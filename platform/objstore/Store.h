@@ -1,0 +1,39 @@
+// An opened volume and the databases this process holds open on it. Every call starts by
+// refreshing the store, which is where another process's changes are noticed.
+#pragma once
+
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "Database.h"
+#include "Volume.h"
+
+namespace ce::objstore {
+
+class Store {
+public:
+    explicit Store(std::unique_ptr<Volume> volume) : m_volume(std::move(volume)) {}
+
+    Volume& volume() { return *m_volume; }
+    // Resyncs the open databases when another process changed the file. False when the
+    // volume could not be read (last error set).
+    bool refresh();
+    // The shared in-memory state of a database, loaded when no handle has it open yet;
+    // null when there is no such database.
+    std::shared_ptr<Database> openDatabase(CEOID oid);
+    bool isOpen(CEOID oid) const;
+    // False once another process deleted the database.
+    bool isLive(const Database& database) const { return !m_gone.count(database.oid()); }
+
+private:
+    std::unique_ptr<Volume> m_volume;
+    std::unordered_map<CEOID, std::weak_ptr<Database>> m_databases;
+    std::unordered_set<CEOID> m_gone;
+};
+
+// The store of the current volume, opened (and created) on first use; null with the last
+// error and the volume error set when the volume is refused.
+std::shared_ptr<Store> currentStore();
+
+}  // namespace ce::objstore

@@ -1,0 +1,257 @@
+// The volume's queries and changes over its SQLite connection. Statements are prepared once
+// per connection; changes run in IMMEDIATE transactions with full synchronisation, so a
+// committed change survives a crash.
+#include "Volume.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
+
+#include "ceobjstore.h"
+#include "cewchar.h"
+#include "winbase.h"
+#include "winerror.h"
+
+namespace ce::objstore {
+
+namespace {
+
+std::string& volumeErrorText() {
+    static std::string text;
+    return text;
+}
+
+std::u16string folded(std::u16string_view name) {
+    std::u16string result(name);
+    for (WCHAR& c : result) c = towlower(c);
+    return result;
+}
+
+std::uint64_t nowAsFileTime() {
+    // FILETIME counts 100 ns from 1601; the Unix epoch is 11644473600 s later.
+    auto since1970 = std::chrono::system_clock::now().time_since_epoch();
+    auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(since1970).count() / 100;
+    return static_cast<std::uint64_t>(ticks) + 116444736000000000ull;
+}
+
+DWORD errorFromSqlite(int rc) {
+    switch (rc & 0xFF) {
+    case SQLITE_FULL: return ERROR_DISK_FULL;
+    case SQLITE_CONSTRAINT: return ERROR_DUP_NAME;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return ERROR_SHARING_VIOLATION;
+    case SQLITE_NOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN: return ERROR_ACCESS_DENIED;
+    default: return ERROR_INVALID_DATA;
+    }
+}
+
+}  // namespace
+
+void setVolumeError(DWORD code, const std::string& message) {
+    volumeErrorText() = message;
+    SetLastError(code);
+}
+
+void clearVolumeError() {
+    volumeErrorText().clear();
+}
+
+std::string lastVolumeError() {
+    return volumeErrorText();
+}
+
+std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
+    created = false;
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno != ENOENT) {
+            setVolumeError(ERROR_ACCESS_DENIED, path + ": cannot reach the volume");
+            return nullptr;
+        }
+        if (!volumefile::create(path)) return nullptr;
+        created = true;
+    }
+    if (!volumefile::check(path)) return nullptr;
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; PRAGMA busy_timeout = 5000;",
+                          nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        setVolumeError(errorFromSqlite(rc), path + ": cannot open the volume: " + sqlite3_errstr(rc));
+        sqlite3_close(db);
+        return nullptr;
+    }
+    std::unique_ptr<Volume> volume(new Volume(path, db));
+    volume->changedElsewhere();
+    return volume;
+}
+
+Volume::Volume(std::string path, sqlite3* db) : m_path(std::move(path)), m_db(db) {}
+
+Volume::~Volume() {
+    m_statements.clear();
+    sqlite3_close(m_db);
+}
+
+Statement& Volume::statement(const char* sql) {
+    auto& slot = m_statements[sql];
+    if (!slot) slot = std::make_unique<Statement>(m_db, sql);
+    return slot->reset();
+}
+
+bool Volume::fail(int rc, const char* what) {
+    setVolumeError(errorFromSqlite(rc), m_path + ": cannot " + what + ": " + sqlite3_errmsg(m_db));
+    return false;
+}
+
+bool Volume::changedElsewhere() {
+    Statement& query = statement("PRAGMA data_version");
+    if (query.step() != SQLITE_ROW) return true;
+    std::int64_t version = query.integer(0);
+    bool changed = m_dataVersion != -1 && version != m_dataVersion;
+    m_dataVersion = version;
+    return changed;
+}
+
+std::optional<DatabaseRow> Volume::database(CEOID oid) {
+    Statement& query = statement(
+        "SELECT name, type, record_count, size, modified, change_count FROM databases WHERE oid = ?");
+    if (query.bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
+    DatabaseRow row;
+    row.oid = oid;
+    row.name = query.text(0);
+    row.type = static_cast<DWORD>(query.integer(1));
+    row.recordCount = static_cast<std::uint64_t>(query.integer(2));
+    row.size = static_cast<std::uint64_t>(query.integer(3));
+    row.modified = static_cast<std::uint64_t>(query.integer(4));
+    row.changeCount = static_cast<std::uint64_t>(query.integer(5));
+    Statement& sorts = statement("SELECT propid, flags FROM sort_orders WHERE database_oid = ? ORDER BY position");
+    sorts.bind(1, oid);
+    while (sorts.step() == SQLITE_ROW)
+        row.sortOrders.push_back({static_cast<CEPROPID>(sorts.integer(0)), static_cast<DWORD>(sorts.integer(1))});
+    return row;
+}
+
+CEOID Volume::databaseNamed(std::u16string_view name) {
+    Statement& query = statement("SELECT oid FROM databases WHERE folded_name = ?");
+    return query.bindText(1, folded(name)).step() == SQLITE_ROW ? static_cast<CEOID>(query.integer(0)) : 0;
+}
+
+CEOID Volume::nextDatabase(CEOID after, DWORD type) {
+    Statement& query =
+        statement("SELECT oid FROM databases WHERE oid > ?1 AND (?2 = 0 OR type = ?2) ORDER BY oid LIMIT 1");
+    return query.bind(1, after).bind(2, type).step() == SQLITE_ROW ? static_cast<CEOID>(query.integer(0)) : 0;
+}
+
+std::optional<Record> Volume::record(CEOID oid, CEOID* database) {
+    Statement& query = statement("SELECT database_oid, properties FROM records WHERE oid = ?");
+    if (query.bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
+    if (database) *database = static_cast<CEOID>(query.integer(0));
+    return decodeRecord(query.blob(1));
+}
+
+bool Volume::forEachRecord(CEOID database, const std::function<void(CEOID, const Record&)>& visit) {
+    // A statement of its own: the visitor may run other queries.
+    Statement query(m_db, "SELECT oid, properties FROM records WHERE database_oid = ? ORDER BY oid");
+    query.bind(1, database);
+    int rc;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        auto record = decodeRecord(query.blob(1));
+        if (!record) return fail(SQLITE_CORRUPT, "read a record");
+        visit(static_cast<CEOID>(query.integer(0)), *record);
+    }
+    return rc == SQLITE_DONE || fail(rc, "read the records");
+}
+
+bool Volume::begin() {
+    int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK || fail(rc, "start a change");
+}
+
+bool Volume::commit() {
+    int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) return true;
+    fail(rc, "commit a change");
+    rollback();
+    return false;
+}
+
+void Volume::rollback() {
+    if (!sqlite3_get_autocommit(m_db)) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+CEOID Volume::allocateOid() {
+    Statement& query = statement("SELECT next_oid FROM volume");
+    int rc = query.step();
+    if (rc != SQLITE_ROW) return fail(rc, "allocate an object id"), 0;
+    std::int64_t oid = query.integer(0);
+    if (oid <= 0 || oid > 0xFFFFFFFFll) {
+        setVolumeError(ERROR_DISK_FULL, m_path + ": no object ids left");
+        return 0;
+    }
+    rc = statement("UPDATE volume SET next_oid = next_oid + 1").step();
+    return rc == SQLITE_DONE ? static_cast<CEOID>(oid) : (fail(rc, "allocate an object id"), 0);
+}
+
+CEOID Volume::insertDatabase(const DatabaseRow& row) {
+    CEOID oid = allocateOid();
+    if (!oid) return 0;
+    Statement& insert = statement(
+        "INSERT INTO databases (oid, name, folded_name, type, record_count, size, modified, change_count) "
+        "VALUES (?, ?, ?, ?, 0, 0, ?, 0)");
+    insert.bind(1, oid).bindText(2, row.name).bindText(3, folded(row.name)).bind(4, row.type);
+    int rc = insert.bind(5, static_cast<std::int64_t>(nowAsFileTime())).step();
+    if (rc != SQLITE_DONE) return fail(rc, "create the database"), 0;
+    for (size_t i = 0; i < row.sortOrders.size(); ++i) {
+        Statement& sort = statement("INSERT INTO sort_orders VALUES (?, ?, ?, ?)");
+        sort.bind(1, oid).bind(2, static_cast<std::int64_t>(i));
+        rc = sort.bind(3, row.sortOrders[i].propid).bind(4, row.sortOrders[i].dwFlags).step();
+        if (rc != SQLITE_DONE) return fail(rc, "create the database"), 0;
+    }
+    return oid;
+}
+
+bool Volume::removeDatabase(CEOID oid) {
+    const char* deletes[] = {"DELETE FROM records WHERE database_oid = ?", "DELETE FROM sort_orders WHERE database_oid = ?",
+                             "DELETE FROM databases WHERE oid = ?"};
+    for (const char* sql : deletes) {
+        int rc = statement(sql).bind(1, oid).step();
+        if (rc != SQLITE_DONE) return fail(rc, "delete the database");
+    }
+    return true;
+}
+
+CEOID Volume::insertRecord(CEOID database, const Record& record) {
+    CEOID oid = allocateOid();
+    if (!oid) return 0;
+    std::vector<BYTE> bytes = encodeRecord(record);
+    int rc = statement("INSERT INTO records VALUES (?, ?, ?)").bind(1, oid).bind(2, database).bindBlob(3, bytes).step();
+    return rc == SQLITE_DONE ? oid : (fail(rc, "write the record"), 0);
+}
+
+bool Volume::updateRecord(CEOID oid, const Record& record) {
+    std::vector<BYTE> bytes = encodeRecord(record);
+    int rc = statement("UPDATE records SET properties = ? WHERE oid = ?").bindBlob(1, bytes).bind(2, oid).step();
+    return rc == SQLITE_DONE || fail(rc, "write the record");
+}
+
+bool Volume::removeRecord(CEOID oid) {
+    int rc = statement("DELETE FROM records WHERE oid = ?").bind(1, oid).step();
+    return rc == SQLITE_DONE || fail(rc, "delete the record");
+}
+
+bool Volume::touchDatabase(CEOID oid, std::int64_t records, std::int64_t bytes) {
+    Statement& update = statement(
+        "UPDATE databases SET record_count = record_count + ?, size = size + ?, modified = ?, "
+        "change_count = change_count + 1 WHERE oid = ?");
+    update.bind(1, records).bind(2, bytes).bind(3, static_cast<std::int64_t>(nowAsFileTime())).bind(4, oid);
+    int rc = update.step();
+    return rc == SQLITE_DONE || fail(rc, "update the database");
+}
+
+}  // namespace ce::objstore

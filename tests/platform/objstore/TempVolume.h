@@ -1,0 +1,69 @@
+// Test support: each test runs on a fresh volume in its own temporary folder, with small
+// helpers to make databases and records.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ceobjstore.h"
+#include "windbase.h"
+#include "winbase.h"
+
+namespace objstore_test {
+
+class TempVolume : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // tmpfs when there is one: every write syncs, and disks make that slow.
+        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+        pattern += "/objstore-test-XXXXXX";
+        m_folder = mkdtemp(pattern.data());
+        ce::objstore::setVolumePath(path());
+    }
+    void TearDown() override {
+        ce::objstore::setVolumePath("");
+        std::filesystem::remove_all(m_folder);
+    }
+    std::string path() const { return m_folder + "/test.vol"; }
+    const std::string& folder() const { return m_folder; }
+
+    static CEOID createDb(const char16_t* name, std::vector<SORTORDERSPEC> sorts = {}, DWORD type = 0) {
+        return CeCreateDatabase(name, type, static_cast<WORD>(sorts.size()), sorts.data());
+    }
+    static HANDLE open(CEOID oid, CEPROPID sort = 0, DWORD flags = 0, CENOTIFYREQUEST* request = nullptr) {
+        return CeOpenDatabaseEx(nullptr, &oid, nullptr, sort, flags, request);
+    }
+    static CEPROPVAL number(CEPROPID propid, LONG value) {
+        CEPROPVAL v{};
+        v.propid = propid;
+        v.val.lVal = value;
+        return v;
+    }
+    static CEPROPVAL text(CEPROPID propid, const char16_t* value) {
+        CEPROPVAL v{};
+        v.propid = propid;
+        v.val.lpwstr = const_cast<LPWSTR>(value);
+        return v;
+    }
+    static CEOID put(HANDLE db, std::vector<CEPROPVAL> values, CEOID oid = 0) {
+        return CeWriteRecordProps(db, oid, static_cast<WORD>(values.size()), values.data());
+    }
+    // The OIDs in the handle's order, walked with BEGINNING seeks.
+    static std::vector<CEOID> walk(HANDLE db) {
+        std::vector<CEOID> oids;
+        for (DWORD i = 0;; ++i) {
+            CEOID oid = CeSeekDatabase(db, CEDB_SEEK_BEGINNING, i, nullptr);
+            if (!oid) return oids;
+            oids.push_back(oid);
+        }
+    }
+
+private:
+    std::string m_folder;
+};
+
+}  // namespace objstore_test
