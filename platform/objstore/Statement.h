@@ -37,4 +37,18 @@ private:
     sqlite3_stmt* m_statement = nullptr;
 };
 
+// A cached statement in use: reset when the use ends, so that no finished query keeps a
+// read transaction (and its old snapshot of the file) open.
+class StatementUse {
+public:
+    explicit StatementUse(Statement& statement) : m_statement(statement) {}
+    ~StatementUse() { m_statement.reset(); }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+    Statement* operator->() { return &m_statement; }
+
+private:
+    Statement& m_statement;
+};
+
 }  // namespace ce::objstore

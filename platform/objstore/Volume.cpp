@@ -98,10 +98,10 @@ Volume::~Volume() {
     sqlite3_close(m_db);
 }
 
-Statement& Volume::statement(const char* sql) {
+StatementUse Volume::statement(const char* sql) {
     auto& slot = m_statements[sql];
     if (!slot) slot = std::make_unique<Statement>(m_db, sql);
-    return slot->reset();
+    return StatementUse(*slot);
 }
 
 bool Volume::fail(int rc, const char* what) {
@@ -110,49 +110,49 @@ bool Volume::fail(int rc, const char* what) {
 }
 
 bool Volume::changedElsewhere() {
-    Statement& query = statement("PRAGMA data_version");
-    if (query.step() != SQLITE_ROW) return true;
-    std::int64_t version = query.integer(0);
+    auto query = statement("PRAGMA data_version");
+    if (query->step() != SQLITE_ROW) return true;
+    std::int64_t version = query->integer(0);
     bool changed = m_dataVersion != -1 && version != m_dataVersion;
     m_dataVersion = version;
     return changed;
 }
 
 std::optional<DatabaseRow> Volume::database(CEOID oid) {
-    Statement& query = statement(
+    auto query = statement(
         "SELECT name, type, record_count, size, modified, change_count FROM databases WHERE oid = ?");
-    if (query.bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
+    if (query->bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
     DatabaseRow row;
     row.oid = oid;
-    row.name = query.text(0);
-    row.type = static_cast<DWORD>(query.integer(1));
-    row.recordCount = static_cast<std::uint64_t>(query.integer(2));
-    row.size = static_cast<std::uint64_t>(query.integer(3));
-    row.modified = static_cast<std::uint64_t>(query.integer(4));
-    row.changeCount = static_cast<std::uint64_t>(query.integer(5));
-    Statement& sorts = statement("SELECT propid, flags FROM sort_orders WHERE database_oid = ? ORDER BY position");
-    sorts.bind(1, oid);
-    while (sorts.step() == SQLITE_ROW)
-        row.sortOrders.push_back({static_cast<CEPROPID>(sorts.integer(0)), static_cast<DWORD>(sorts.integer(1))});
+    row.name = query->text(0);
+    row.type = static_cast<DWORD>(query->integer(1));
+    row.recordCount = static_cast<std::uint64_t>(query->integer(2));
+    row.size = static_cast<std::uint64_t>(query->integer(3));
+    row.modified = static_cast<std::uint64_t>(query->integer(4));
+    row.changeCount = static_cast<std::uint64_t>(query->integer(5));
+    auto sorts = statement("SELECT propid, flags FROM sort_orders WHERE database_oid = ? ORDER BY position");
+    sorts->bind(1, oid);
+    while (sorts->step() == SQLITE_ROW)
+        row.sortOrders.push_back({static_cast<CEPROPID>(sorts->integer(0)), static_cast<DWORD>(sorts->integer(1))});
     return row;
 }
 
 CEOID Volume::databaseNamed(std::u16string_view name) {
-    Statement& query = statement("SELECT oid FROM databases WHERE folded_name = ?");
-    return query.bindText(1, folded(name)).step() == SQLITE_ROW ? static_cast<CEOID>(query.integer(0)) : 0;
+    auto query = statement("SELECT oid FROM databases WHERE folded_name = ?");
+    return query->bindText(1, folded(name)).step() == SQLITE_ROW ? static_cast<CEOID>(query->integer(0)) : 0;
 }
 
 CEOID Volume::nextDatabase(CEOID after, DWORD type) {
-    Statement& query =
+    auto query =
         statement("SELECT oid FROM databases WHERE oid > ?1 AND (?2 = 0 OR type = ?2) ORDER BY oid LIMIT 1");
-    return query.bind(1, after).bind(2, type).step() == SQLITE_ROW ? static_cast<CEOID>(query.integer(0)) : 0;
+    return query->bind(1, after).bind(2, type).step() == SQLITE_ROW ? static_cast<CEOID>(query->integer(0)) : 0;
 }
 
 std::optional<Record> Volume::record(CEOID oid, CEOID* database) {
-    Statement& query = statement("SELECT database_oid, properties FROM records WHERE oid = ?");
-    if (query.bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
-    if (database) *database = static_cast<CEOID>(query.integer(0));
-    return decodeRecord(query.blob(1));
+    auto query = statement("SELECT database_oid, properties FROM records WHERE oid = ?");
+    if (query->bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
+    if (database) *database = static_cast<CEOID>(query->integer(0));
+    return decodeRecord(query->blob(1));
 }
 
 bool Volume::forEachRecord(CEOID database, const std::function<void(CEOID, const Record&)>& visit) {
@@ -186,31 +186,31 @@ void Volume::rollback() {
 }
 
 CEOID Volume::allocateOid() {
-    Statement& query = statement("SELECT next_oid FROM volume");
-    int rc = query.step();
+    auto query = statement("SELECT next_oid FROM volume");
+    int rc = query->step();
     if (rc != SQLITE_ROW) return fail(rc, "allocate an object id"), 0;
-    std::int64_t oid = query.integer(0);
+    std::int64_t oid = query->integer(0);
     if (oid <= 0 || oid > 0xFFFFFFFFll) {
         setVolumeError(ERROR_DISK_FULL, m_path + ": no object ids left");
         return 0;
     }
-    rc = statement("UPDATE volume SET next_oid = next_oid + 1").step();
+    rc = statement("UPDATE volume SET next_oid = next_oid + 1")->step();
     return rc == SQLITE_DONE ? static_cast<CEOID>(oid) : (fail(rc, "allocate an object id"), 0);
 }
 
 CEOID Volume::insertDatabase(const DatabaseRow& row) {
     CEOID oid = allocateOid();
     if (!oid) return 0;
-    Statement& insert = statement(
+    auto insert = statement(
         "INSERT INTO databases (oid, name, folded_name, type, record_count, size, modified, change_count) "
         "VALUES (?, ?, ?, ?, 0, 0, ?, 0)");
-    insert.bind(1, oid).bindText(2, row.name).bindText(3, folded(row.name)).bind(4, row.type);
-    int rc = insert.bind(5, static_cast<std::int64_t>(nowAsFileTime())).step();
+    insert->bind(1, oid).bindText(2, row.name).bindText(3, folded(row.name)).bind(4, row.type);
+    int rc = insert->bind(5, static_cast<std::int64_t>(nowAsFileTime())).step();
     if (rc != SQLITE_DONE) return fail(rc, "create the database"), 0;
     for (size_t i = 0; i < row.sortOrders.size(); ++i) {
-        Statement& sort = statement("INSERT INTO sort_orders VALUES (?, ?, ?, ?)");
-        sort.bind(1, oid).bind(2, static_cast<std::int64_t>(i));
-        rc = sort.bind(3, row.sortOrders[i].propid).bind(4, row.sortOrders[i].dwFlags).step();
+        auto sort = statement("INSERT INTO sort_orders VALUES (?, ?, ?, ?)");
+        sort->bind(1, oid).bind(2, static_cast<std::int64_t>(i));
+        rc = sort->bind(3, row.sortOrders[i].propid).bind(4, row.sortOrders[i].dwFlags).step();
         if (rc != SQLITE_DONE) return fail(rc, "create the database"), 0;
     }
     return oid;
@@ -220,7 +220,7 @@ bool Volume::removeDatabase(CEOID oid) {
     const char* deletes[] = {"DELETE FROM records WHERE database_oid = ?", "DELETE FROM sort_orders WHERE database_oid = ?",
                              "DELETE FROM databases WHERE oid = ?"};
     for (const char* sql : deletes) {
-        int rc = statement(sql).bind(1, oid).step();
+        int rc = statement(sql)->bind(1, oid).step();
         if (rc != SQLITE_DONE) return fail(rc, "delete the database");
     }
     return true;
@@ -230,27 +230,27 @@ CEOID Volume::insertRecord(CEOID database, const Record& record) {
     CEOID oid = allocateOid();
     if (!oid) return 0;
     std::vector<BYTE> bytes = encodeRecord(record);
-    int rc = statement("INSERT INTO records VALUES (?, ?, ?)").bind(1, oid).bind(2, database).bindBlob(3, bytes).step();
+    int rc = statement("INSERT INTO records VALUES (?, ?, ?)")->bind(1, oid).bind(2, database).bindBlob(3, bytes).step();
     return rc == SQLITE_DONE ? oid : (fail(rc, "write the record"), 0);
 }
 
 bool Volume::updateRecord(CEOID oid, const Record& record) {
     std::vector<BYTE> bytes = encodeRecord(record);
-    int rc = statement("UPDATE records SET properties = ? WHERE oid = ?").bindBlob(1, bytes).bind(2, oid).step();
+    int rc = statement("UPDATE records SET properties = ? WHERE oid = ?")->bindBlob(1, bytes).bind(2, oid).step();
     return rc == SQLITE_DONE || fail(rc, "write the record");
 }
 
 bool Volume::removeRecord(CEOID oid) {
-    int rc = statement("DELETE FROM records WHERE oid = ?").bind(1, oid).step();
+    int rc = statement("DELETE FROM records WHERE oid = ?")->bind(1, oid).step();
     return rc == SQLITE_DONE || fail(rc, "delete the record");
 }
 
 bool Volume::touchDatabase(CEOID oid, std::int64_t records, std::int64_t bytes) {
-    Statement& update = statement(
+    auto update = statement(
         "UPDATE databases SET record_count = record_count + ?, size = size + ?, modified = ?, "
         "change_count = change_count + 1 WHERE oid = ?");
-    update.bind(1, records).bind(2, bytes).bind(3, static_cast<std::int64_t>(nowAsFileTime())).bind(4, oid);
-    int rc = update.step();
+    update->bind(1, records).bind(2, bytes).bind(3, static_cast<std::int64_t>(nowAsFileTime())).bind(4, oid);
+    int rc = update->step();
     return rc == SQLITE_DONE || fail(rc, "update the database");
 }
 

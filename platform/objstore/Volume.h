@@ -70,7 +70,7 @@ public:
 
 private:
     Volume(std::string path, sqlite3* db);
-    Statement& statement(const char* sql);
+    StatementUse statement(const char* sql);
     CEOID allocateOid();
     bool fail(int rc, const char* what);
 

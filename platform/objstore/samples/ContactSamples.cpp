@@ -64,7 +64,8 @@ std::u16string digits(SampleRandom& random, int count) {
 }
 
 std::u16string phone(SampleRandom& random) {
-    return std::u16string(random.pick(c_areaCodes)) + u" 555-" + digits(random, 4);
+    // 555-0100 to 555-0199: the numbers set aside for fiction.
+    return std::u16string(random.pick(c_areaCodes)) + u" 555-01" + digits(random, 2);
 }
 
 // ASCII letters of a name, lower case: good enough for a sample mailbox name.

@@ -1,0 +1,167 @@
+// The volume file: where it lives and how it is created, durability of each change, other
+// processes' changes seen at the next call, and foreign or damaged files refused untouched.
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "TempVolume.h"
+
+namespace objstore_test {
+namespace {
+
+constexpr CEPROPID c_value = PROP_TAG(CEVT_I4, 1);
+constexpr char c_childAction[] = "OBJSTORE_TEST_CHILD";
+
+std::string contentOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
+// Runs this test program again as another process, which writes one record with `value`
+// to the database "shared" of the volume and then exits, or is killed when `die` is set.
+int runChild(const std::string& volume, LONG value, bool die) {
+    pid_t child = fork();
+    if (child == 0) {
+        std::string action = volume + "|" + std::to_string(value) + "|" + (die ? "die" : "exit");
+        setenv(c_childAction, action.c_str(), 1);
+        execl("/proc/self/exe", "platform_tests", "--gtest_filter=VolumeChild.DISABLED_WritesOneRecord",
+              "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return status;
+}
+
+TEST(VolumeChild, DISABLED_WritesOneRecord) {
+    const char* action = getenv(c_childAction);
+    if (!action) GTEST_SKIP();
+    std::string text = action;
+    size_t first = text.find('|'), second = text.find('|', first + 1);
+    ce::objstore::setVolumePath(text.substr(0, first));
+    CEOID oid = 0;
+    HANDLE db = CeOpenDatabaseEx(nullptr, &oid, u"shared", 0, 0, nullptr);
+    CEPROPVAL value{};
+    value.propid = c_value;
+    value.val.lVal = std::stoi(text.substr(first + 1, second - first - 1));
+    if (!CeWriteRecordProps(db, 0, 1, &value)) _exit(2);
+    if (text.substr(second + 1) == "die") raise(SIGKILL);
+    _exit(0);
+}
+
+using Volume = TempVolume;
+
+TEST_F(Volume, AChangeSurvivesTheProcessBeingKilledRightAfterTheCall) {
+    createDb(u"shared");
+    ce::objstore::closeVolume();
+    int status = runChild(path(), 1234, true);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+    CEOID oid = 0;
+    HANDLE db = CeOpenDatabaseEx(nullptr, &oid, u"shared", 0, 0, nullptr);
+    ASSERT_NE(db, INVALID_HANDLE_VALUE);
+    CEPROPID id = c_value;
+    WORD count = 1;
+    BYTE* buffer = nullptr;
+    DWORD size = 0;
+    ASSERT_NE(CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, &id, &buffer, &size, nullptr), 0u);
+    EXPECT_EQ(reinterpret_cast<CEPROPVAL*>(buffer)->val.lVal, 1234);
+    LocalFree(buffer);
+    CloseHandle(db);
+}
+
+TEST_F(Volume, AnotherProcessesWriteIsSeenAtTheNextCall) {
+    CEOID oid = createDb(u"shared", {{c_value, CEDB_SORT_DESCENDING}});
+    HANDLE db = open(oid, c_value);
+    put(db, {number(c_value, 10)});
+    CeSeekDatabase(db, CEDB_SEEK_BEGINNING, 0, nullptr);
+    int status = runChild(path(), 99, false);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    DWORD index = 5;
+    CEOID first = CeSeekDatabase(db, CEDB_SEEK_BEGINNING, 0, &index);
+    CEOIDINFO info{};
+    ASSERT_TRUE(CeOidGetInfo(first, &info));
+    EXPECT_EQ(info.wObjType, OBJTYPE_RECORD);
+    EXPECT_EQ(walk(db).size(), 2u);
+    DWORD place = 0;
+    CEPROPVAL ten = number(c_value, 10);
+    CeSeekDatabase(db, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&ten), &place);
+    EXPECT_EQ(place, 1u);  // 99 now sorts before it
+    CloseHandle(db);
+}
+
+TEST_F(Volume, ForeignFilesAreRefusedWithAReasonAndLeftByteForByte) {
+    writeFile(path(), "plain text, not a volume\n");
+    EXPECT_EQ(createDb(u"x"), 0u);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_DATA));
+    EXPECT_NE(ce::objstore::lastVolumeError().find(path()), std::string::npos);
+    EXPECT_EQ(contentOf(path()), "plain text, not a volume\n");
+
+    ce::objstore::setVolumePath(folder() + "/real.vol");
+    createDb(u"x");
+    ce::objstore::closeVolume();
+    std::string other = contentOf(folder() + "/real.vol");
+    other[68] ^= 0x55;  // another application's id
+    writeFile(path(), other);
+    ce::objstore::setVolumePath(path());
+    EXPECT_FALSE(ce::objstore::openVolume());
+    EXPECT_NE(ce::objstore::lastVolumeError().find("another application"), std::string::npos);
+    EXPECT_EQ(contentOf(path()), other);
+}
+
+TEST_F(Volume, DamagedVolumesAreRefusedAndLeftByteForByte) {
+    CEOID oid = createDb(u"full", {{c_value, 0}});
+    HANDLE db = open(oid);
+    for (LONG i = 0; i < 300; ++i) put(db, {number(c_value, i), text(PROP_TAG(CEVT_LPWSTR, 2), u"padding text")});
+    CloseHandle(db);
+    ce::objstore::closeVolume();
+    std::string damaged = contentOf(path());
+    ASSERT_GT(damaged.size(), 4u * 4096);
+    for (size_t i = 3 * 4096; i < 3 * 4096 + 64; ++i) damaged[i] = '\xA5';
+    writeFile(path(), damaged);
+    EXPECT_FALSE(ce::objstore::openVolume());
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_DATA));
+    EXPECT_NE(ce::objstore::lastVolumeError().find("damaged"), std::string::npos);
+    EXPECT_EQ(contentOf(path()), damaged);
+}
+
+TEST_F(Volume, TheDefaultVolumeIsCreatedPrivateUnderTheDataFolderAndInitializedOnce) {
+    static int s_initialized = 0;
+    s_initialized = 0;
+    ce::objstore::setDefaultVolumeInitializer([] {
+        ++s_initialized;
+        createDb(u"sample");
+    });
+    std::string oldData = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
+    setenv("XDG_DATA_HOME", folder().c_str(), 1);
+    unsetenv("CE_STORE");
+    ce::objstore::setVolumePath("");
+    EXPECT_EQ(ce::objstore::volumePath(), folder() + "/orvane/objectstore.vol");
+    HANDLE found = CeFindFirstDatabaseEx(nullptr, 0);
+    EXPECT_NE(CeFindNextDatabaseEx(found, nullptr), 0u);
+    CloseHandle(found);
+    ce::objstore::closeVolume();
+    ASSERT_TRUE(ce::objstore::openVolume());
+    EXPECT_EQ(s_initialized, 1);
+    struct stat info{};
+    ASSERT_EQ(stat(ce::objstore::volumePath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    setenv("CE_STORE", (folder() + "/named.vol").c_str(), 1);
+    ce::objstore::closeVolume();
+    EXPECT_EQ(createDb(u"sample") != 0, true);  // a named volume starts empty
+    EXPECT_EQ(s_initialized, 1);
+    unsetenv("CE_STORE");
+    oldData.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", oldData.c_str(), 1);
+    ce::objstore::setDefaultVolumeInitializer(nullptr);
+}
+
+}  // namespace
+}  // namespace objstore_test
