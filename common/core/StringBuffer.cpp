@@ -58,10 +58,12 @@ bool makeRoom(string_str* s, int32_t needed) {
 
 string_str* makeRecord() {
     string_str* s = static_cast<string_str*>(stringHeap().alloc(sizeof(string_str)));
+    // Counted before the buffer is allocated: a purge by the heap's out-of-memory ladder
+    // must see a record in use and keep the heap.
+    ++c_allocated;
     s->length = 0;
     s->capacity = c_minCapacity;
     s->buffer = static_cast<WCHAR*>(stringHeap().alloc(bytesOf(c_minCapacity)));
-    ++c_allocated;
     Debug::trace(9, u"Allocated new str_buf");
     return s;
 }
