@@ -1,0 +1,111 @@
+// Database commands: create (name, type, sort orders) and rm (a database or some records).
+#include "Arguments.h"
+#include "Commands.h"
+#include "DatabaseList.h"
+#include "DatabaseWriter.h"
+#include "ErrorText.h"
+#include "ImageCheck.h"
+#include "ValueText.h"
+#include "cewchar.h"
+#include "winbase.h"
+
+namespace cedb {
+
+namespace {
+
+// PROPID[:desc][:nocase][:unknownfirst]
+bool parseSortSpec(const std::string& text, SORTORDERSPEC& spec) {
+    size_t colon = text.find(':');
+    auto propid = parseWord(text.substr(0, colon));
+    if (!propid) return false;
+    spec = {*propid, 0};
+    while (colon != std::string::npos) {
+        size_t next = text.find(':', colon + 1);
+        std::string flag = text.substr(colon + 1, next == std::string::npos ? std::string::npos : next - colon - 1);
+        if (flag == "desc") spec.dwFlags |= CEDB_SORT_DESCENDING;
+        else if (flag == "nocase") spec.dwFlags |= CEDB_SORT_CASEINSENSITIVE;
+        else if (flag == "unknownfirst") spec.dwFlags |= CEDB_SORT_UNKNOWNFIRST;
+        else return false;
+        colon = next;
+    }
+    return true;
+}
+
+bool parseHeader(const Arguments& args, DatabaseImage& image, std::string& error) {
+    image.name = ce::fromUtf8(args.positional[0]);
+    if (auto type = args.value("--type")) {
+        auto parsed = parseWord(*type);
+        if (!parsed) return error = "--type " + *type + " is not a 32-bit number", false;
+        image.type = *parsed;
+    }
+    for (const std::string& text : args.values("--sort")) {
+        SORTORDERSPEC spec;
+        if (!parseSortSpec(text, spec))
+            return error = "--sort " + text + " is not PROPID[:desc][:nocase][:unknownfirst]", false;
+        image.sortOrders.push_back(spec);
+    }
+    return true;
+}
+
+// The records named, each checked to belong to the database before any is deleted.
+bool recordsOf(CEOID database, const std::vector<std::string>& texts, std::vector<CEOID>& oids,
+               std::string& error, int& code) {
+    for (size_t i = 1; i < texts.size(); ++i) {
+        auto oid = parseWord(texts[i]);
+        if (!oid) return code = c_exitUsage, error = texts[i] + " is not an OID", false;
+        CEOIDINFO info{};
+        bool belongs = CeOidGetInfo(*oid, &info) && info.wObjType == OBJTYPE_RECORD &&
+                       info.infRecord.oidParent == database;
+        if (!belongs) return code = c_exitRefused, error = texts[i] + " is not a record of " + texts[0], false;
+        oids.push_back(*oid);
+    }
+    return true;
+}
+
+int removeRecords(CEOID database, const std::vector<std::string>& texts, const Console& console) {
+    std::vector<CEOID> oids;
+    std::string error;
+    int code = c_exitOk;
+    if (!recordsOf(database, texts, oids, error, code)) return console.fail(code, error);
+    HANDLE handle = CeOpenDatabaseEx(nullptr, &database, nullptr, 0, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return console.fail(c_exitRefused, texts[0] + ": " + lastFailure());
+    for (CEOID oid : oids)
+        if (!CeDeleteRecord(handle, oid) && error.empty()) error = hexWord(oid) + ": " + lastFailure();
+    CloseHandle(handle);
+    return error.empty() ? c_exitOk : console.fail(c_exitRefused, error);
+}
+
+}  // namespace
+
+int runCreate(const Words& words, const Console& console) {
+    Arguments args;
+    std::string error;
+    if (!parseArguments(words, {}, {"--type", "--sort"}, args, error)) return console.fail(c_exitUsage, error);
+    if (args.positional.size() != 1) return console.fail(c_exitUsage, "create takes one database name");
+    DatabaseImage image;
+    if (!parseHeader(args, image, error)) return console.fail(c_exitUsage, error);
+    if (!openStore(console)) return c_exitRefused;
+    error = checkName(image.name, "");
+    if (error.empty()) error = checkSortOrders(image.sortOrders, "--sort");
+    if (error.empty()) error = checkNamesFree({image}, "");
+    if (!error.empty()) return console.fail(c_exitRefused, error);
+    CEOID oid = createDatabase(image);
+    if (!oid) return console.fail(c_exitRefused, lastFailure());
+    console.out << hexWord(oid) << '\n';
+    return c_exitOk;
+}
+
+int runRemove(const Words& words, const Console& console) {
+    Arguments args;
+    std::string error;
+    if (!parseArguments(words, {}, {}, args, error)) return console.fail(c_exitUsage, error);
+    if (args.positional.empty()) return console.fail(c_exitUsage, "rm needs a database name");
+    if (!openStore(console)) return c_exitRefused;
+    CEOID database = databaseNamed(ce::fromUtf8(args.positional[0]));
+    if (!database) return console.fail(c_exitRefused, "no database named \"" + args.positional[0] + "\"");
+    if (args.positional.size() > 1) return removeRecords(database, args.positional, console);
+    if (!CeDeleteDatabase(database)) return console.fail(c_exitRefused, args.positional[0] + ": " + lastFailure());
+    return c_exitOk;
+}
+
+}  // namespace cedb

@@ -1,0 +1,40 @@
+// Enumerates the volume's databases through CeFindFirstDatabaseEx and reads their information.
+#include "DatabaseList.h"
+
+#include "cewchar.h"
+#include "winbase.h"
+
+namespace cedb {
+
+std::vector<CEOID> databaseOids() {
+    std::vector<CEOID> oids;
+    HANDLE enumeration = CeFindFirstDatabaseEx(nullptr, 0);
+    if (enumeration == INVALID_HANDLE_VALUE) return oids;
+    while (CEOID oid = CeFindNextDatabaseEx(enumeration, nullptr)) oids.push_back(oid);
+    CloseHandle(enumeration);
+    return oids;
+}
+
+CEOID databaseNamed(const std::u16string& name) {
+    for (CEOID oid : databaseOids()) {
+        auto info = databaseInfo(oid);
+        if (info && !_wcsicmp(info->szDbaseName, name.c_str())) return oid;
+    }
+    return 0;
+}
+
+std::optional<CEDBASEINFOEX> databaseInfo(CEOID oid) {
+    CEOIDINFOEX info{};
+    info.wVersion = CEOIDINFOEX_VERSION;
+    if (!CeOidGetInfoEx2(nullptr, oid, &info) || info.wObjType != OBJTYPE_DATABASE) return std::nullopt;
+    return info.infDatabase;
+}
+
+std::vector<SORTORDERSPEC> databaseSortOrders(CEOID oid) {
+    CEOIDINFO info{};
+    if (!CeOidGetInfo(oid, &info) || info.wObjType != OBJTYPE_DATABASE) return {};
+    const CEDBASEINFO& database = info.infDatabase;
+    return {database.rgSortSpecs, database.rgSortSpecs + database.wNumSortOrder};
+}
+
+}  // namespace cedb

@@ -1,0 +1,88 @@
+// Exchange commands: import (all or nothing) and export, in the JSON form of JsonFormat.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "Commands.h"
+#include "DatabaseList.h"
+#include "DatabaseWriter.h"
+#include "ErrorText.h"
+#include "ImageCheck.h"
+#include "JsonText.h"
+#include "RecordReader.h"
+#include "cewchar.h"
+
+namespace cedb {
+
+namespace {
+
+bool readFile(const std::string& path, std::string& text) {
+    std::ostringstream content;
+    if (path == "-") {
+        content << std::cin.rdbuf();
+    } else {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) return false;
+        content << file.rdbuf();
+    }
+    text = content.str();
+    return true;
+}
+
+// Everything the import would write, checked before the first write.
+std::string checkImport(const std::vector<DatabaseImage>& databases) {
+    for (size_t i = 0; i < databases.size(); ++i)
+        if (std::string problem = checkDatabase(databases[i], "databases[" + std::to_string(i) + "]"); !problem.empty())
+            return problem;
+    return checkNamesFree(databases, "databases");
+}
+
+size_t recordCount(const std::vector<DatabaseImage>& databases) {
+    size_t count = 0;
+    for (const DatabaseImage& database : databases) count += database.records.size();
+    return count;
+}
+
+bool exportedOids(const Words& names, std::vector<CEOID>& oids, std::string& error) {
+    if (names.empty()) {
+        oids = databaseOids();
+        return true;
+    }
+    for (const std::string& name : names) {
+        CEOID oid = databaseNamed(ce::fromUtf8(name));
+        if (!oid) return error = "no database named \"" + name + "\"", false;
+        oids.push_back(oid);
+    }
+    return true;
+}
+
+}  // namespace
+
+int runImport(const Words& words, const Console& console) {
+    if (words.size() != 1) return console.fail(c_exitUsage, "import takes one file (- for standard input)");
+    std::string text, error;
+    if (!readFile(words[0], text)) return console.fail(c_exitRefused, "cannot read " + words[0]);
+    Json document;
+    std::vector<DatabaseImage> databases;
+    if (!parseJson(text, document, error) || !fromJson(document, databases, error))
+        return console.fail(c_exitRefused, words[0] + ": " + error);
+    if (!openStore(console)) return c_exitRefused;
+    if (error = checkImport(databases); !error.empty()) return console.fail(c_exitRefused, words[0] + ": " + error);
+    if (!writeDatabases(databases, error)) return console.fail(c_exitRefused, "import undone: " + error);
+    console.out << "imported " << databases.size() << " databases, " << recordCount(databases) << " records\n";
+    return c_exitOk;
+}
+
+int runExport(const Words& words, const Console& console) {
+    if (!openStore(console)) return c_exitRefused;
+    std::vector<CEOID> oids;
+    std::string error;
+    if (!exportedOids(words, oids, error)) return console.fail(c_exitRefused, error);
+    std::vector<DatabaseImage> databases(oids.size());
+    for (size_t i = 0; i < oids.size(); ++i)
+        if (!readDatabase(oids[i], databases[i])) return console.fail(c_exitRefused, lastFailure());
+    console.out << exportText(toJson(databases));
+    return c_exitOk;
+}
+
+}  // namespace cedb

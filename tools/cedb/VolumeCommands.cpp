@@ -1,0 +1,71 @@
+// Volume commands: init (a new volume, optionally with the sample databases) and list.
+#include <filesystem>
+
+#include "Arguments.h"
+#include "Commands.h"
+#include "DatabaseList.h"
+#include "SampleDatabases.h"
+#include "ValueText.h"
+#include "ceobjstore.h"
+#include "cewchar.h"
+
+namespace cedb {
+
+namespace {
+
+// The volume file and the journal files SQLite keeps beside it.
+void removeVolumeFiles(const std::string& path) {
+    std::error_code ignored;
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) std::filesystem::remove(path + suffix, ignored);
+}
+
+std::string listLine(CEOID oid, const CEDBASEINFOEX& info) {
+    std::uint64_t ticks = (std::uint64_t{info.ftLastModified.dwHighDateTime} << 32) | info.ftLastModified.dwLowDateTime;
+    std::uint64_t wholeSeconds = ticks - ticks % 10'000'000;
+    return hexWord(oid) + '\t' + ce::toUtf8(info.szDbaseName) + '\t' + hexNumber(info.dwDbaseType) + '\t' +
+           std::to_string(info.wNumSortOrder) + '\t' + std::to_string(info.dwNumRecords) + '\t' +
+           std::to_string(info.dwSize) + '\t' + fileTimeText(wholeSeconds, ' ').value_or("-");
+}
+
+}  // namespace
+
+bool openStore(const Console& console) {
+    if (ce::objstore::openVolume()) return true;
+    console.fail(c_exitRefused, ce::objstore::lastVolumeError());
+    return false;
+}
+
+int runInit(const Words& words, const Console& console) {
+    Arguments args;
+    std::string error;
+    if (!parseArguments(words, {"--sample", "--force"}, {}, args, error)) return console.fail(c_exitUsage, error);
+    if (!args.positional.empty()) return console.fail(c_exitUsage, "init takes no arguments");
+    std::string path = ce::objstore::volumePath();
+    std::error_code ignored;
+    if (std::filesystem::exists(path, ignored)) {
+        if (!args.has("--force")) return console.fail(c_exitRefused, path + " already exists (--force replaces it)");
+        ce::objstore::closeVolume();
+        removeVolumeFiles(path);
+    }
+    // A path set explicitly starts empty, even the default one: the samples come only on request.
+    ce::objstore::setVolumePath(path);
+    if (!openStore(console)) return c_exitRefused;
+    if (args.has("--sample") && !ce::objstore::createSampleDatabases()) {
+        std::string reason = ce::objstore::lastVolumeError();
+        ce::objstore::closeVolume();
+        removeVolumeFiles(path);
+        return console.fail(c_exitRefused, "could not write the sample databases: " + reason);
+    }
+    console.out << "created " << path << (args.has("--sample") ? " with the sample databases" : "") << '\n';
+    return c_exitOk;
+}
+
+int runList(const Words& words, const Console& console) {
+    if (!words.empty()) return console.fail(c_exitUsage, "list takes no arguments");
+    if (!openStore(console)) return c_exitRefused;
+    for (CEOID oid : databaseOids())
+        if (auto info = databaseInfo(oid)) console.out << listLine(oid, *info) << '\n';
+    return c_exitOk;
+}
+
+}  // namespace cedb
