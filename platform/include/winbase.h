@@ -44,6 +44,7 @@ LONG CompareFileTime(const FILETIME* a, const FILETIME* b);
 BOOL QueryPerformanceCounter(LARGE_INTEGER* lpPerformanceCount);
 BOOL QueryPerformanceFrequency(LARGE_INTEGER* lpFrequency);
 DWORD GetTickCount();
+#define INFINITE 0xFFFFFFFF
 void Sleep(DWORD dwMilliseconds);
 
 // A pseudo-random 32-bit number (seedable through the test hooks).

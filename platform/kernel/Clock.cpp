@@ -46,7 +46,12 @@ BOOL shiftFileTime(const FILETIME* in, LPFILETIME out, std::int64_t offset) {
     return TRUE;
 }
 
-const std::chrono::steady_clock::time_point c_start = std::chrono::steady_clock::now();
+// The tick count's zero, taken on first use or, at the latest, when the library loads.
+std::chrono::steady_clock::time_point start() {
+    static const auto s_start = std::chrono::steady_clock::now();
+    return s_start;
+}
+const auto c_loaded = start();
 
 }  // namespace
 
@@ -94,7 +99,7 @@ BOOL QueryPerformanceFrequency(LARGE_INTEGER* lpFrequency) {
 }
 
 DWORD GetTickCount() {
-    auto elapsed = std::chrono::steady_clock::now() - c_start;
+    auto elapsed = std::chrono::steady_clock::now() - start();
     return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
