@@ -25,6 +25,7 @@ int _wcsicmp(const WCHAR* a, const WCHAR* b);
 int _wcsnicmp(const WCHAR* a, const WCHAR* b, size_t count);
 WCHAR towlower(WCHAR c);
 WCHAR towupper(WCHAR c);
+// C white space plus the Unicode White_Space characters of the BMP (no-break spaces too).
 int iswspace(WCHAR c);
 
 // Counted wide print. Writes at most count characters. Shorter output is terminated and its
@@ -32,6 +33,9 @@ int iswspace(WCHAR c);
 // returned; longer output is cut at count characters, not terminated, and the result is
 // negative. Conversions: d i u x X o c p s S %, flags - + 0 # space, width and precision
 // (also *), length modifiers h l ll I64 (l is 32 bits, as on the handheld).
+// Narrow text (%S, %hs) is read as UTF-8; a narrow character (%C, %hc) as a Latin-1 byte.
+// %p is 16 upper-case hex digits; the 0 flag pads strings too; a null string prints
+// "(null)"; an unknown conversion is printed as written. e f g a use the host's digits.
 int _vsnwprintf(WCHAR* buffer, size_t count, const WCHAR* format, va_list args);
 int _snwprintf(WCHAR* buffer, size_t count, const WCHAR* format, ...);
 // Uncounted forms: the caller guarantees room.
