@@ -47,28 +47,32 @@ bool parseHeader(const Arguments& args, DatabaseImage& image, std::string& error
     return true;
 }
 
-// The records named, each checked to belong to the database before any is deleted.
-bool recordsOf(CEOID database, const std::vector<std::string>& texts, std::vector<CEOID>& oids,
-               std::string& error, int& code) {
+// The OIDs given after the name; false on one that is not a number.
+bool parseOids(const std::vector<std::string>& texts, std::vector<CEOID>& oids, std::string& error) {
     for (size_t i = 1; i < texts.size(); ++i) {
         auto oid = parseWord(texts[i]);
-        if (!oid) return code = c_exitUsage, error = texts[i] + " is not an OID", false;
-        CEOIDINFO info{};
-        bool belongs = CeOidGetInfo(*oid, &info) && info.wObjType == OBJTYPE_RECORD &&
-                       info.infRecord.oidParent == database;
-        if (!belongs) return code = c_exitRefused, error = texts[i] + " is not a record of " + texts[0], false;
+        if (!oid) return error = texts[i] + " is not an OID", false;
         oids.push_back(*oid);
     }
     return true;
 }
 
-int removeRecords(CEOID database, const std::vector<std::string>& texts, const Console& console) {
-    std::vector<CEOID> oids;
-    std::string error;
-    int code = c_exitOk;
-    if (!recordsOf(database, texts, oids, error, code)) return console.fail(code, error);
+// Every record is checked to belong to the database before any is deleted.
+std::string foreignRecord(CEOID database, const std::vector<CEOID>& oids, const std::string& name) {
+    for (CEOID oid : oids) {
+        CEOIDINFO info{};
+        bool belongs = CeOidGetInfo(oid, &info) && info.wObjType == OBJTYPE_RECORD &&
+                       info.infRecord.oidParent == database;
+        if (!belongs) return hexWord(oid) + " is not a record of " + name;
+    }
+    return {};
+}
+
+int removeRecords(CEOID database, const std::vector<CEOID>& oids, const std::string& name, const Console& console) {
+    std::string error = foreignRecord(database, oids, name);
+    if (!error.empty()) return console.fail(c_exitRefused, error);
     HANDLE handle = CeOpenDatabaseEx(nullptr, &database, nullptr, 0, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return console.fail(c_exitRefused, texts[0] + ": " + lastFailure());
+    if (handle == INVALID_HANDLE_VALUE) return console.fail(c_exitRefused, name + ": " + lastFailure());
     for (CEOID oid : oids)
         if (!CeDeleteRecord(handle, oid) && error.empty()) error = hexWord(oid) + ": " + lastFailure();
     CloseHandle(handle);
@@ -100,10 +104,12 @@ int runRemove(const Words& words, const Console& console) {
     std::string error;
     if (!parseArguments(words, {}, {}, args, error)) return console.fail(c_exitUsage, error);
     if (args.positional.empty()) return console.fail(c_exitUsage, "rm needs a database name");
+    std::vector<CEOID> oids;
+    if (!parseOids(args.positional, oids, error)) return console.fail(c_exitUsage, error);
     if (!openStore(console)) return c_exitRefused;
     CEOID database = databaseNamed(ce::fromUtf8(args.positional[0]));
     if (!database) return console.fail(c_exitRefused, "no database named \"" + args.positional[0] + "\"");
-    if (args.positional.size() > 1) return removeRecords(database, args.positional, console);
+    if (!oids.empty()) return removeRecords(database, oids, args.positional[0], console);
     if (!CeDeleteDatabase(database)) return console.fail(c_exitRefused, args.positional[0] + ": " + lastFailure());
     return c_exitOk;
 }

@@ -1,4 +1,5 @@
 // Volume commands: init (a new volume, optionally with the sample databases) and list.
+#include <algorithm>
 #include <filesystem>
 
 #include "Arguments.h"
@@ -31,7 +32,10 @@ std::string listLine(CEOID oid, const CEDBASEINFOEX& info) {
 
 bool openStore(const Console& console) {
     if (ce::objstore::openVolume()) return true;
-    console.fail(c_exitRefused, ce::objstore::lastVolumeError());
+    // SQLite's integrity report may span lines; cedb reports on one.
+    std::string reason = ce::objstore::lastVolumeError();
+    std::replace(reason.begin(), reason.end(), '\n', ' ');
+    console.fail(c_exitRefused, reason);
     return false;
 }
 
