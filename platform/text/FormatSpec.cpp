@@ -20,14 +20,14 @@ const WCHAR* parseNumber(const WCHAR* p, int& value) {
     return p;
 }
 
-const WCHAR* parseFlags(const WCHAR* p, FormatSpec& spec) {
+const WCHAR* parseFlags(const WCHAR* p, FormatSpec& conv) {
     for (;; ++p) {
         switch (*p) {
-        case u'-': spec.left = true; break;
-        case u'+': spec.plus = true; break;
-        case u' ': spec.space = true; break;
-        case u'#': spec.alternate = true; break;
-        case u'0': spec.zero = true; break;
+        case u'-': conv.left = true; break;
+        case u'+': conv.plus = true; break;
+        case u' ': conv.space = true; break;
+        case u'#': conv.alternate = true; break;
+        case u'0': conv.zero = true; break;
         default: return p;
         }
     }
@@ -55,25 +55,25 @@ const WCHAR* parseLength(const WCHAR* p, LengthModifier& length) {
 
 }  // namespace
 
-const WCHAR* parseFormatSpec(const WCHAR* p, FormatSpec& spec) {
-    p = parseFlags(p, spec);
+const WCHAR* parseFormatSpec(const WCHAR* p, FormatSpec& conv) {
+    p = parseFlags(p, conv);
     if (*p == u'*') {
-        spec.widthFromArgs = true;
+        conv.widthFromArgs = true;
         ++p;
     } else {
-        p = parseNumber(p, spec.width);
+        p = parseNumber(p, conv.width);
     }
     if (*p == u'.') {
         ++p;
         if (*p == u'*') {
-            spec.precisionFromArgs = true;
+            conv.precisionFromArgs = true;
             ++p;
         } else {
-            p = parseNumber(p, spec.precision);
+            p = parseNumber(p, conv.precision);
         }
     }
-    p = parseLength(p, spec.length);
-    spec.conversion = *p;
+    p = parseLength(p, conv.length);
+    conv.conversion = *p;
     return *p ? p + 1 : p;
 }
 

@@ -22,6 +22,6 @@ struct FormatSpec {
 };
 
 // Parses the conversion that follows a '%' and returns the position after it.
-const WCHAR* parseFormatSpec(const WCHAR* text, FormatSpec& spec);
+const WCHAR* parseFormatSpec(const WCHAR* text, FormatSpec& conv);
 
 }  // namespace ce::text

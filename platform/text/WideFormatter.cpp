@@ -42,23 +42,23 @@ std::u16string widen(const char* s, int precision) {
     return text;
 }
 
-std::u16string_view signPrefix(const FormatSpec& spec, bool negative) {
+std::u16string_view signPrefix(const FormatSpec& conv, bool negative) {
     if (negative) return u"-";
-    if (!isSignedConversion(spec.conversion)) return {};
-    if (spec.plus) return u"+";
-    return spec.space ? u" " : u"";
+    if (!isSignedConversion(conv.conversion)) return {};
+    if (conv.plus) return u"+";
+    return conv.space ? u" " : u"";
 }
 
 // The host's printf renders a floating-point number; it never sees the width, so it never
 // has to build a huge padded buffer.
-std::string hostFloat(const FormatSpec& spec, double value) {
+std::string hostFloat(const FormatSpec& conv, double value) {
     char format[16];
-    std::snprintf(format, sizeof format, "%%%s%s%s.*%c", spec.plus ? "+" : "", spec.space ? " " : "",
-                  spec.alternate ? "#" : "", static_cast<char>(spec.conversion));
-    int length = std::snprintf(nullptr, 0, format, spec.precision, value);
+    std::snprintf(format, sizeof format, "%%%s%s%s.*%c", conv.plus ? "+" : "", conv.space ? " " : "",
+                  conv.alternate ? "#" : "", static_cast<char>(conv.conversion));
+    int length = std::snprintf(nullptr, 0, format, conv.precision, value);
     if (length <= 0) return {};
     std::string text(static_cast<size_t>(length), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, spec.precision, value);
+    std::snprintf(text.data(), text.size() + 1, format, conv.precision, value);
     return text;
 }
 
@@ -86,48 +86,48 @@ void WideFormatter::format(const WCHAR* p) {
             continue;
         }
         const WCHAR* directive = p;
-        FormatSpec spec;
-        p = parseFormatSpec(p + 1, spec);
-        convert(spec, directive, p);
+        FormatSpec conv;
+        p = parseFormatSpec(p + 1, conv);
+        convert(conv, directive, p);
     }
 }
 
-void WideFormatter::convert(FormatSpec& spec, const WCHAR* directive, const WCHAR* end) {
+void WideFormatter::convert(FormatSpec& conv, const WCHAR* directive, const WCHAR* end) {
     using L = LengthModifier;
-    bool wideMarked = spec.length == L::Long || spec.length == L::Wide;
-    bool narrowMarked = spec.length == L::Short || spec.length == L::Char;
-    WCHAR c = spec.conversion;
+    bool wideMarked = conv.length == L::Long || conv.length == L::Wide;
+    bool narrowMarked = conv.length == L::Short || conv.length == L::Char;
+    WCHAR c = conv.conversion;
     bool known = std::u16string_view(u"diuxXopcCsS%").find(c) != std::u16string_view::npos;
     if (c == 0 || (!known && !isFloatConversion(c))) {
         m_sink.write(std::u16string_view(directive, static_cast<size_t>(end - directive)));
         return;
     }
-    takeStarArguments(spec);
+    takeStarArguments(conv);
     switch (c) {
     case u'%': m_sink.put(u'%'); break;
-    case u'p': pointer(spec); break;
-    case u'c': character(spec, !narrowMarked); break;
-    case u'C': character(spec, wideMarked); break;
-    case u's': string(spec, !narrowMarked); break;
-    case u'S': string(spec, wideMarked); break;
+    case u'p': pointer(conv); break;
+    case u'c': character(conv, !narrowMarked); break;
+    case u'C': character(conv, wideMarked); break;
+    case u's': string(conv, !narrowMarked); break;
+    case u'S': string(conv, wideMarked); break;
     default:
-        if (isFloatConversion(c)) floating(spec);
-        else integer(spec);
+        if (isFloatConversion(c)) floating(conv);
+        else integer(conv);
     }
 }
 
-void WideFormatter::takeStarArguments(FormatSpec& spec) {
-    if (spec.widthFromArgs) {
+void WideFormatter::takeStarArguments(FormatSpec& conv) {
+    if (conv.widthFromArgs) {
         int width = va_arg(m_args, int);
         if (width < 0) {
-            spec.left = true;
+            conv.left = true;
             width = width == INT_MIN ? INT_MAX : -width;
         }
-        spec.width = width;
+        conv.width = width;
     }
-    if (spec.precisionFromArgs) {
+    if (conv.precisionFromArgs) {
         int precision = va_arg(m_args, int);
-        spec.precision = precision < 0 ? -1 : precision;
+        conv.precision = precision < 0 ? -1 : precision;
     }
 }
 
@@ -151,25 +151,25 @@ std::uint64_t WideFormatter::unsignedArgument(LengthModifier length) {
     }
 }
 
-void WideFormatter::integer(const FormatSpec& spec) {
-    if (!isSignedConversion(spec.conversion)) {
-        digits(spec, unsignedArgument(spec.length), false);
+void WideFormatter::integer(const FormatSpec& conv) {
+    if (!isSignedConversion(conv.conversion)) {
+        digits(conv, unsignedArgument(conv.length), false);
         return;
     }
-    std::int64_t value = signedArgument(spec.length);
+    std::int64_t value = signedArgument(conv.length);
     std::uint64_t magnitude = static_cast<std::uint64_t>(value);
-    digits(spec, value < 0 ? 0 - magnitude : magnitude, value < 0);
+    digits(conv, value < 0 ? 0 - magnitude : magnitude, value < 0);
 }
 
-void WideFormatter::pointer(const FormatSpec& spec) {
-    FormatSpec hex = spec;
+void WideFormatter::pointer(const FormatSpec& conv) {
+    FormatSpec hex = conv;
     hex.conversion = u'X';
     hex.precision = 2 * sizeof(void*);
     digits(hex, reinterpret_cast<std::uintptr_t>(va_arg(m_args, void*)), false);
 }
 
-void WideFormatter::digits(const FormatSpec& spec, std::uint64_t value, bool negative) {
-    WCHAR c = spec.conversion;
+void WideFormatter::digits(const FormatSpec& conv, std::uint64_t value, bool negative) {
+    WCHAR c = conv.conversion;
     unsigned radix = c == u'o' ? 8 : (c == u'x' || c == u'X') ? 16 : 10;
     const char* digitSet = c == u'x' ? "0123456789abcdef" : "0123456789ABCDEF";
     WCHAR buffer[24];
@@ -177,65 +177,65 @@ void WideFormatter::digits(const FormatSpec& spec, std::uint64_t value, bool neg
     for (std::uint64_t rest = value; rest != 0; rest /= radix) *--start = static_cast<WCHAR>(digitSet[rest % radix]);
     std::u16string_view body(start, static_cast<size_t>(std::end(buffer) - start));
 
-    size_t precision = spec.precision < 0 ? 1 : static_cast<size_t>(spec.precision);
+    size_t precision = conv.precision < 0 ? 1 : static_cast<size_t>(conv.precision);
     size_t zeros = precision > body.size() ? precision - body.size() : 0;
-    if (c == u'o' && spec.alternate && zeros == 0 && (body.empty() || body[0] != u'0')) zeros = 1;
-    std::u16string_view prefix = signPrefix(spec, negative);
-    if (radix == 16 && spec.alternate && value != 0) prefix = c == u'x' ? u"0x" : u"0X";
+    if (c == u'o' && conv.alternate && zeros == 0 && (body.empty() || body[0] != u'0')) zeros = 1;
+    std::u16string_view prefix = signPrefix(conv, negative);
+    if (radix == 16 && conv.alternate && value != 0) prefix = c == u'x' ? u"0x" : u"0X";
     size_t used = prefix.size() + zeros + body.size();
-    if (spec.zero && !spec.left && spec.precision < 0 && static_cast<size_t>(spec.width) > used)
-        zeros += static_cast<size_t>(spec.width) - used;
-    field(spec, prefix, zeros, body);
+    if (conv.zero && !conv.left && conv.precision < 0 && static_cast<size_t>(conv.width) > used)
+        zeros += static_cast<size_t>(conv.width) - used;
+    field(conv, prefix, zeros, body);
 }
 
-void WideFormatter::character(const FormatSpec& spec, bool wide) {
+void WideFormatter::character(const FormatSpec& conv, bool wide) {
     int value = va_arg(m_args, int);
     // A narrow character is one byte, taken as Latin-1: alone it cannot be a UTF-8 sequence.
     WCHAR c = wide ? static_cast<WCHAR>(value) : static_cast<WCHAR>(static_cast<unsigned char>(value));
-    size_t zeros = spec.zero && !spec.left && spec.width > 1 ? static_cast<size_t>(spec.width) - 1 : 0;
-    field(spec, {}, zeros, std::u16string_view(&c, 1));
+    size_t zeros = conv.zero && !conv.left && conv.width > 1 ? static_cast<size_t>(conv.width) - 1 : 0;
+    field(conv, {}, zeros, std::u16string_view(&c, 1));
 }
 
-void WideFormatter::string(const FormatSpec& spec, bool wide) {
+void WideFormatter::string(const FormatSpec& conv, bool wide) {
     std::u16string narrow;
     std::u16string_view text;
     const WCHAR* wideText = wide ? va_arg(m_args, const WCHAR*) : nullptr;
     const char* narrowText = wide ? nullptr : va_arg(m_args, const char*);
     if (wideText) {
-        text = std::u16string_view(wideText, boundedLength(wideText, spec.precision));
+        text = std::u16string_view(wideText, boundedLength(wideText, conv.precision));
     } else if (narrowText) {
-        narrow = widen(narrowText, spec.precision);
+        narrow = widen(narrowText, conv.precision);
         text = narrow;
     } else {
-        text = std::u16string_view(u"(null)", boundedLength(u"(null)", spec.precision));
+        text = std::u16string_view(u"(null)", boundedLength(u"(null)", conv.precision));
     }
-    size_t width = static_cast<size_t>(spec.width);
-    size_t zeros = spec.zero && !spec.left && width > text.size() ? width - text.size() : 0;
-    field(spec, {}, zeros, text);
+    size_t width = static_cast<size_t>(conv.width);
+    size_t zeros = conv.zero && !conv.left && width > text.size() ? width - text.size() : 0;
+    field(conv, {}, zeros, text);
 }
 
 // Sign, zero padding and width are applied here, as for integers.
-void WideFormatter::floating(const FormatSpec& spec) {
-    double value = spec.length == LengthModifier::LongDouble ? static_cast<double>(va_arg(m_args, long double))
+void WideFormatter::floating(const FormatSpec& conv) {
+    double value = conv.length == LengthModifier::LongDouble ? static_cast<double>(va_arg(m_args, long double))
                                                              : va_arg(m_args, double);
-    std::string narrow = hostFloat(spec, value);
+    std::string narrow = hostFloat(conv, value);
     std::u16string text(narrow.begin(), narrow.end());
     size_t prefix = numberPrefixLength(text);
     bool finite = text.size() > prefix && text[prefix] >= u'0' && text[prefix] <= u'9';
-    size_t width = static_cast<size_t>(spec.width);
-    size_t zeros = spec.zero && !spec.left && finite && width > text.size() ? width - text.size() : 0;
+    size_t width = static_cast<size_t>(conv.width);
+    size_t zeros = conv.zero && !conv.left && finite && width > text.size() ? width - text.size() : 0;
     std::u16string_view view(text);
-    field(spec, view.substr(0, prefix), zeros, view.substr(prefix));
+    field(conv, view.substr(0, prefix), zeros, view.substr(prefix));
 }
 
-void WideFormatter::field(const FormatSpec& spec, std::u16string_view prefix, size_t zeros, std::u16string_view body) {
+void WideFormatter::field(const FormatSpec& conv, std::u16string_view prefix, size_t zeros, std::u16string_view body) {
     size_t length = prefix.size() + zeros + body.size();
-    size_t padding = static_cast<size_t>(spec.width) > length ? static_cast<size_t>(spec.width) - length : 0;
-    if (!spec.left) m_sink.repeat(u' ', padding);
+    size_t padding = static_cast<size_t>(conv.width) > length ? static_cast<size_t>(conv.width) - length : 0;
+    if (!conv.left) m_sink.repeat(u' ', padding);
     m_sink.write(prefix);
     m_sink.repeat(u'0', zeros);
     m_sink.write(body);
-    if (spec.left) m_sink.repeat(u' ', padding);
+    if (conv.left) m_sink.repeat(u' ', padding);
 }
 
 }  // namespace ce::text

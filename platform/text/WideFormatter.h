@@ -20,18 +20,18 @@ public:
     void format(const WCHAR* format);
 
 private:
-    void convert(FormatSpec& spec, const WCHAR* directive, const WCHAR* end);
-    void takeStarArguments(FormatSpec& spec);
-    void integer(const FormatSpec& spec);
-    void pointer(const FormatSpec& spec);
-    void character(const FormatSpec& spec, bool wide);
-    void string(const FormatSpec& spec, bool wide);
-    void floating(const FormatSpec& spec);
+    void convert(FormatSpec& conv, const WCHAR* directive, const WCHAR* end);
+    void takeStarArguments(FormatSpec& conv);
+    void integer(const FormatSpec& conv);
+    void pointer(const FormatSpec& conv);
+    void character(const FormatSpec& conv, bool wide);
+    void string(const FormatSpec& conv, bool wide);
+    void floating(const FormatSpec& conv);
 
     std::int64_t signedArgument(LengthModifier length);
     std::uint64_t unsignedArgument(LengthModifier length);
-    void digits(const FormatSpec& spec, std::uint64_t value, bool negative);
-    void field(const FormatSpec& spec, std::u16string_view prefix, size_t zeros, std::u16string_view body);
+    void digits(const FormatSpec& conv, std::uint64_t value, bool negative);
+    void field(const FormatSpec& conv, std::u16string_view prefix, size_t zeros, std::u16string_view body);
 
     WideSink& m_sink;
     va_list m_args;
