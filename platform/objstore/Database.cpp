@@ -1,8 +1,6 @@
 // In-memory state of an open database, kept in step with the volume.
 #include "Database.h"
 
-#include <algorithm>
-
 #include "DbHandle.h"
 #include "Notifications.h"
 
@@ -51,11 +49,6 @@ void Database::recordDeleted(CEOID oid, const DbHandle* writer) {
 
 void Database::detach(DbHandle* handle) {
     std::erase(m_handles, handle);
-    // An order nobody walks any more is not kept in step for nothing.
-    std::erase_if(m_indexes, [this](const std::unique_ptr<OrderIndex>& index) {
-        return std::none_of(m_handles.begin(), m_handles.end(),
-                            [&](DbHandle* h) { return h->order().propid() == index->order().propid(); });
-    });
 }
 
 void Database::notify(UINT type, CEOID record, const DbHandle* writer) const {

@@ -17,8 +17,9 @@ DbHandle::~DbHandle() {
 }
 
 OrderIndex* DbHandle::freshIndex() {
-    if (!m_store->refresh() || !m_store->isLive(*m_database)) {
-        if (GetLastError() == ERROR_SUCCESS) SetLastError(ERROR_INVALID_PARAMETER);
+    if (!m_store->refresh()) return nullptr;
+    if (!m_store->isLive(*m_database)) {
+        SetLastError(ERROR_INVALID_HANDLE);
         return nullptr;
     }
     return m_database->index(m_order);

@@ -11,16 +11,22 @@
 // Every change (database created or deleted, record written or deleted) is one IMMEDIATE
 // transaction that also updates its database's row.
 //
-// In memory: a Store per opened volume; a Database per database that handles have open;
-// an OrderIndex (order-statistic treap of sort keys) per sort order that a handle walks,
+// In memory: a Store per opened volume; a Database per database this process has opened
+// (kept after its handles close, so reopening in another order does not reread it); an
+// OrderIndex (order-statistic treap of sort keys) per sort order a handle has walked,
 // shared by all handles on that order. A handle keeps its place as the key of its current
 // record (Cursor), so the place survives other handles' changes without being touched.
 //
 // Keeping in step: a change made in this process updates every index of its database at
 // once and bumps the in-memory change count with the row's. At each call the store asks
-// SQLite's data_version whether another connection committed; if so, each open database
+// SQLite's data_version whether another connection committed; if so, each known database
 // re-reads its row and, when its change count differs, drops its indexes to rebuild them on
-// next use.
+// next use. Handles need nothing: their keys stay meaningful in the rebuilt order.
+//
+// Other processes' notifications (not done yet) fit the same path: each transaction would
+// also append (database, record, kind) to a change log, and the resync above would read the
+// log from the change count it last saw, update the indexes from it instead of rebuilding,
+// and post to the local handles as Database::recordWritten does.
 //
 // Invariants:
 //   1. OIDs come only from volume.next_oid, which only grows: OIDs are unique in a volume,
@@ -99,9 +105,9 @@ BOOL deleteDatabase(CEOID oid) {
         return FALSE;
     }
     Volume& volume = store->volume();
-    if (volume.begin() && volume.removeDatabase(oid) && volume.commit()) return TRUE;
-    volume.rollback();
-    return FALSE;
+    if (!volume.begin() || !volume.removeDatabase(oid) || !volume.commit()) return volume.rollback(), FALSE;
+    store->forget(oid);
+    return TRUE;
 }
 
 void fillDatabaseInfo(const DatabaseRow& row, CEDBASEINFO& info) {
@@ -150,7 +156,9 @@ HANDLE CeOpenDatabaseEx(PCEGUID, PCEOID poid, LPCWSTR lpszName, CEPROPID propid,
     if (!order) return invalid(), INVALID_HANDLE_VALUE;
     const CENOTIFYREQUEST* request = pRequest && pRequest->hwnd ? pRequest : nullptr;
     auto handle = std::make_unique<DbHandle>(store, database, *order, dwFlags, request);
-    if (!handle->freshIndex()) return INVALID_HANDLE_VALUE;
+    OrderIndex* index = handle->freshIndex();
+    if (!index) return INVALID_HANDLE_VALUE;
+    if (index->size()) handle->cursor().toIndex(*index, 0);
     HANDLE result = ce::kernel::addObject(std::move(handle));
     if (!result) {
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);

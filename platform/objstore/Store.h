@@ -19,16 +19,18 @@ public:
     // Resyncs the open databases when another process changed the file. False when the
     // volume could not be read (last error set).
     bool refresh();
-    // The shared in-memory state of a database, loaded when no handle has it open yet;
-    // null when there is no such database.
+    // The shared in-memory state of a database, loaded on first use and kept (with its
+    // indexes) for later opens; null when there is no such database.
     std::shared_ptr<Database> openDatabase(CEOID oid);
     bool isOpen(CEOID oid) const;
+    // Drops the state of a database this process deleted.
+    void forget(CEOID oid) { m_databases.erase(oid); }
     // False once another process deleted the database.
     bool isLive(const Database& database) const { return !m_gone.count(database.oid()); }
 
 private:
     std::unique_ptr<Volume> m_volume;
-    std::unordered_map<CEOID, std::weak_ptr<Database>> m_databases;
+    std::unordered_map<CEOID, std::shared_ptr<Database>> m_databases;
     std::unordered_set<CEOID> m_gone;
 };
 

@@ -87,7 +87,8 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
         return nullptr;
     }
     std::unique_ptr<Volume> volume(new Volume(path, db));
-    volume->changedElsewhere();
+    bool changed;
+    if (!volume->changedElsewhere(changed)) return nullptr;
     return volume;
 }
 
@@ -109,19 +110,23 @@ bool Volume::fail(int rc, const char* what) {
     return false;
 }
 
-bool Volume::changedElsewhere() {
+bool Volume::changedElsewhere(bool& changed) {
     auto query = statement("PRAGMA data_version");
-    if (query->step() != SQLITE_ROW) return true;
+    int rc = query->step();
+    if (rc != SQLITE_ROW) return fail(rc, "read the volume");
     std::int64_t version = query->integer(0);
-    bool changed = m_dataVersion != -1 && version != m_dataVersion;
+    changed = m_dataVersion != -1 && version != m_dataVersion;
     m_dataVersion = version;
-    return changed;
+    return true;
 }
 
 std::optional<DatabaseRow> Volume::database(CEOID oid) {
     auto query = statement(
         "SELECT name, type, record_count, size, modified, change_count FROM databases WHERE oid = ?");
-    if (query->bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
+    int rc = query->bind(1, oid).step();
+    m_queryFailed = rc != SQLITE_ROW && rc != SQLITE_DONE;
+    if (m_queryFailed) fail(rc, "read the database");
+    if (rc != SQLITE_ROW) return std::nullopt;
     DatabaseRow row;
     row.oid = oid;
     row.name = query->text(0);

@@ -43,8 +43,11 @@ public:
     Volume& operator=(const Volume&) = delete;
 
     const std::string& path() const { return m_path; }
-    // True when another connection committed a change since the last time it was asked.
-    bool changedElsewhere();
+    // Whether another connection committed a change since the last time it was asked;
+    // false when the file could not be asked (volume error set).
+    bool changedElsewhere(bool& changed);
+    // Whether the last query failed, as opposed to finding nothing.
+    bool lastQueryFailed() const { return m_queryFailed; }
 
     std::optional<DatabaseRow> database(CEOID oid);
     CEOID databaseNamed(std::u16string_view name);
@@ -78,6 +81,7 @@ private:
     sqlite3* m_db;
     std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
     std::int64_t m_dataVersion = -1;
+    bool m_queryFailed = false;
 };
 
 // The volume file's layout and the checks that refuse a foreign or damaged file.
