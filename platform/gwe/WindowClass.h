@@ -19,6 +19,8 @@ public:
     // The registration as GetClassInfoW reports it; its strings live as long as the class.
     const WNDCLASSW& info() const { return m_info; }
     bool isGlobal() const { return m_info.style & CS_GLOBALCLASS; }
+    void setStyle(UINT style) { m_info.style = style; }
+    std::vector<BYTE>& extraBytes() { return m_extra; }
 
     int windowCount() const { return m_windowCount; }
     void addWindow() { ++m_windowCount; }

@@ -164,6 +164,9 @@ using LPCREATESTRUCTW = CREATESTRUCTW*;
 #define GWLP_HINSTANCE GWL_HINSTANCE
 #define GWLP_USERDATA GWL_USERDATA
 #define GWLP_ID GWL_ID
+#define GCL_CBWNDEXTRA (-18)
+#define GCL_CBCLSEXTRA (-20)
+#define GCL_STYLE (-26)
 #define DWL_MSGRESULT 0
 #define DWLP_MSGRESULT 0
 
@@ -232,6 +235,9 @@ BOOL SetWindowTextW(HWND hWnd, LPCWSTR lpString);
 int GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount);
 int GetWindowTextLengthW(HWND hWnd);
 int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount);
+// Class data: GCL_STYLE, the GCL_CB* sizes (read only) and the cbClsExtra bytes at byte offsets.
+DWORD GetClassLongW(HWND hWnd, int nIndex);
+DWORD SetClassLongW(HWND hWnd, int nIndex, LONG dwNewLong);
 
 LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);

@@ -10,7 +10,7 @@ namespace {
 
 class MessageLoopTest : public WindowTest {};
 
-TEST_F(MessageLoopTest, SentMessagesRunAtOncePostedOnesWhenRetrieved) {
+TEST_F(MessageLoopTest, SentMessagesRunAtOncePostedOnesWhenDispatched) {
     HWND w = create("w");
     recorder.clear();
     recorder.setHandler([&](HWND hwnd, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -19,105 +19,54 @@ TEST_F(MessageLoopTest, SentMessagesRunAtOncePostedOnesWhenRetrieved) {
     });
     EXPECT_TRUE(PostMessageW(w, WM_USER + 1, 1, 2));
     EXPECT_EQ(SendMessageW(w, WM_USER + 2, 3, 4), 42);
+    MSG key{w, WM_KEYDOWN, 'Q', 1, 0, {}};
+    EXPECT_TRUE(TranslateMessage(&key));  // posts WM_CHAR, a lower-case letter for now
     recorder.dispatchPosted();
-    EXPECT_TRUE(recorder.matches({{w, WM_USER + 2, c_sent, 3, 4},
-                                  {w, WM_USER + 1, c_posted, 1, 2},
-                                  {w, WM_USER + 3, c_sent}}));
+    EXPECT_TRUE(recorder.matches({{w, WM_USER + 2, c_sent, 3, 4}, {w, WM_USER + 1, c_posted, 1, 2},
+                                  {w, WM_USER + 3, c_sent}, {w, WM_CHAR, c_posted, u'q', 1}}));
 }
 
-TEST_F(MessageLoopTest, QuitComesAfterPostedMessagesWithTheExitCode) {
+TEST_F(MessageLoopTest, QuitComesAfterPostedMessagesWithTheExitCodeAndIgnoresFilters) {
     HWND w = create("w");
-    recorder.clear();
-    PostMessageW(w, WM_USER, 0, 0);
-    PostQuitMessage(3);
-    PostMessageW(nullptr, WM_USER + 1, 0, 0);
-    recorder.dispatchPosted();
-    EXPECT_TRUE(recorder.matches({{w, WM_USER, c_posted},
-                                  {nullptr, WM_USER + 1, c_posted},
-                                  {nullptr, WM_QUIT, c_posted, WPARAM{3}}}));
     MSG msg;
-    EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
-}
-
-TEST_F(MessageLoopTest, GetMessageReturnsZeroForQuitAndMinusOneForABadWindow) {
-    HWND gone = create("gone");
-    DestroyWindow(gone);
-    MSG msg;
-    SetLastError(0);
-    EXPECT_EQ(GetMessageW(&msg, gone, 0, 0), -1);
+    EXPECT_EQ(GetMessageW(&msg, reinterpret_cast<HWND>(0x7777), 0, 0), -1);
     EXPECT_EQ(GetLastError(), DWORD{ERROR_INVALID_WINDOW_HANDLE});
-    PostMessageW(nullptr, WM_USER, 0, 0);
+    PostMessageW(w, WM_USER, 0, 0);
     PostQuitMessage(-2);
-    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), 1);
-    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), 0);
+    PostMessageW(nullptr, WM_USER + 1, 0, 0);
+    ASSERT_TRUE(PeekMessageW(&msg, w, WM_USER + 5, WM_USER + 5, PM_NOREMOVE));  // the filter leaves only WM_QUIT
     EXPECT_EQ(msg.message, UINT{WM_QUIT});
-    EXPECT_EQ(static_cast<int>(msg.wParam), -2);
+    recorder.clear();
+    recorder.dispatchPosted();
+    EXPECT_TRUE(recorder.matches({{w, WM_USER, c_posted}, {nullptr, WM_USER + 1, c_posted},
+                                  {nullptr, WM_QUIT, c_posted, static_cast<WPARAM>(-2)}}));
+    PostQuitMessage(0);
+    EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), 0);
 }
 
 TEST_F(MessageLoopTest, FiltersSelectByWindowTreeAndRange) {
     HWND top = create("top");
     HWND child = create("child", top);
-    HWND other = create("other");
-    PostMessageW(other, WM_USER + 1, 0, 0);
-    PostMessageW(child, WM_USER + 2, 0, 0);
-    PostMessageW(nullptr, WM_USER + 3, 0, 0);
-    PostMessageW(top, WM_USER + 4, 0, 0);
+    for (HWND target : {create("other"), child, HWND{}, top}) PostMessageW(target, WM_USER + 1, 0, 0);
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, top, 0, 0, PM_REMOVE));  // a window's filter takes its children too
-    EXPECT_EQ(msg.message, UINT{WM_USER + 2});
-    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_USER + 3, WM_USER + 4, PM_NOREMOVE));
-    EXPECT_EQ(msg.message, UINT{WM_USER + 3});
+    EXPECT_EQ(msg.hwnd, child);
     ASSERT_TRUE(PeekMessageW(&msg, reinterpret_cast<HWND>(-1), 0, 0, PM_REMOVE));  // thread messages only
     EXPECT_EQ(msg.hwnd, nullptr);
-    EXPECT_FALSE(PeekMessageW(&msg, top, WM_USER + 5, WM_USER + 9, PM_REMOVE));
-    ASSERT_TRUE(GetMessageW(&msg, nullptr, 0, 0));
-    EXPECT_EQ(msg.message, UINT{WM_USER + 1});
-}
-
-TEST_F(MessageLoopTest, QuitIgnoresTheFilterAndPeekWithoutRemoveKeepsIt) {
-    HWND w = create("w");
-    PostQuitMessage(5);
-    MSG msg;
-    ASSERT_TRUE(PeekMessageW(&msg, w, WM_USER, WM_USER, PM_NOREMOVE));
-    EXPECT_EQ(msg.message, UINT{WM_QUIT});
-    EXPECT_EQ(GetMessageW(&msg, w, WM_USER, WM_USER), 0);
-    EXPECT_EQ(msg.wParam, WPARAM{5});
-}
-
-TEST_F(MessageLoopTest, TranslateMessagePostsWmCharForCharacterKeys) {
-    HWND w = create("w");
-    recorder.clear();
-    MSG key{w, WM_KEYDOWN, 'Q', 1, 0, {}};
-    EXPECT_TRUE(TranslateMessage(&key));
-    key.wParam = VK_LEFT;
-    EXPECT_TRUE(TranslateMessage(&key));
-    MSG other{w, WM_USER, 0, 0, 0, {}};
-    EXPECT_FALSE(TranslateMessage(&other));
-    recorder.dispatchPosted();
-    EXPECT_TRUE(recorder.matches({{w, WM_CHAR, c_posted, WPARAM{u'q'}, LPARAM{1}}}));
-}
-
-TEST_F(MessageLoopTest, DispatchCallsTheWindowProcedureButNotForThreadMessages) {
-    HWND w = create("w");
-    recorder.clear();
-    recorder.setHandler([](HWND, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> { return 9; });
-    MSG forWindow{w, WM_USER, 0, 0, 0, {}};
-    MSG forThread{nullptr, WM_USER, 0, 0, 0, {}};
-    EXPECT_EQ(DispatchMessageW(&forWindow), 9);
-    EXPECT_EQ(DispatchMessageW(&forThread), 0);
-    EXPECT_EQ(recorder.log().size(), 1u);
+    EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_USER + 2, WM_APP, PM_REMOVE));
+    PostMessageW(top, WM_USER + 2, 0, 0);
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_USER + 2, WM_APP, PM_REMOVE));
 }
 
 TEST_F(MessageLoopTest, GetMessageWaitsForAPostFromAnotherThread) {
     HWND w = create("w");
     std::thread poster([w] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
         PostMessageW(w, WM_USER + 7, 0, 0);
     });
     MSG msg;
     EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), 1);
     poster.join();
-    EXPECT_EQ(msg.hwnd, w);
     EXPECT_EQ(msg.message, UINT{WM_USER + 7});
     EXPECT_EQ(GetMessageTime(), static_cast<LONG>(msg.time));
 }

@@ -1,63 +1,37 @@
-// The queue's hooks for the presenters: the event pump runs only when nothing is waiting,
-// and message sources come after posted messages and WM_QUIT.
+// The queue's hooks for the presenters: the event pump runs only when nothing is waiting
+// (blocking only for GetMessageW), posts wake it, and message sources come last.
 #include "../../../platform/gwe/MessageQueue.h"  // internal header: the test reaches it by path
 #include "platform/gwe/MessageRecorder.h"
 
-namespace gwetest {
 namespace {
 
-using ce::gwe::MessageFilter;
 using ce::gwe::MessageQueue;
 
-class MessageQueueTest : public WindowTest {
-protected:
-    void TearDown() override {
-        MessageQueue::instance().setEventPump(nullptr, nullptr);
-        WindowTest::TearDown();
-    }
-};
-
-TEST_F(MessageQueueTest, PumpRunsWhenTheQueueIsEmptyAndMayBlockOnlyForGetMessage) {
-    HWND w = create("w");
+TEST(MessageQueueTest, PumpRunsOnlyWhenTheQueueIsEmptyAndPostsWakeIt) {
     std::vector<bool> calls;
-    MessageQueue::instance().setEventPump(
-        [&](bool mayBlock) {
-            calls.push_back(mayBlock);
-            if (mayBlock) PostMessageW(w, WM_USER, 0, 0);
-        },
-        nullptr);
+    int wakes = 0;
+    auto pump = [&](bool mayBlock) {
+        calls.push_back(mayBlock);
+        if (mayBlock) PostMessageW(nullptr, WM_USER, 0, 0);
+    };
+    MessageQueue::instance().setEventPump(pump, [&] { ++wakes; });
     MSG msg;
-    PostMessageW(w, WM_USER + 1, 0, 0);
+    PostMessageW(nullptr, WM_USER + 1, 0, 0);
     EXPECT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
-    EXPECT_TRUE(calls.empty());
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), 1);
+    MessageQueue::instance().setEventPump(nullptr, nullptr);
     EXPECT_EQ(msg.message, UINT{WM_USER});
     EXPECT_EQ(calls, (std::vector<bool>{false, true}));
-}
-
-TEST_F(MessageQueueTest, WakeIsCalledForEveryPost) {
-    int wakes = 0;
-    MessageQueue::instance().setEventPump([](bool) {}, [&] { ++wakes; });
-    PostMessageW(nullptr, WM_USER, 0, 0);
-    PostMessageW(nullptr, WM_USER, 0, 0);
     EXPECT_EQ(wakes, 2);
 }
 
-TEST_F(MessageQueueTest, SourcesComeAfterPostedMessagesAndQuit) {
-    // Sources stay installed for the process, so this one answers only while armed.
-    static bool armed = false;
-    static bool once = false;
-    if (!once) {
-        MessageQueue::instance().addMessageSource([](const MessageFilter& filter, bool remove, MSG& msg) {
-            if (!armed || !filter.matchesMessage(WM_PAINT)) return false;
-            msg = MSG{nullptr, WM_PAINT, 0, 0, 0, {}};
-            armed = !remove;
-            return true;
-        });
-        once = true;
-    }
-    armed = true;
+TEST(MessageQueueTest, SourcesComeAfterPostedMessagesAndQuit) {
+    static bool armed = true;  // sources stay for the process: this one answers once
+    MessageQueue::instance().addMessageSource([](const ce::gwe::MessageFilter&, bool remove, MSG& msg) {
+        msg = MSG{nullptr, WM_PAINT, 0, 0, 0, {}};
+        return std::exchange(armed, armed && !remove);
+    });
     PostQuitMessage(0);
     PostMessageW(nullptr, WM_USER, 0, 0);
     MSG msg;
@@ -67,4 +41,3 @@ TEST_F(MessageQueueTest, SourcesComeAfterPostedMessagesAndQuit) {
 }
 
 }  // namespace
-}  // namespace gwetest

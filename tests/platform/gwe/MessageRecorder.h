@@ -1,17 +1,15 @@
 // Conformance-test helper: records what window procedures receive (message, sent or posted,
 // window, parameters) and compares it with an expected table, printing a numbered
-// expected-versus-actual listing when they differ. WindowTest is a fixture built on it.
+// expected-versus-actual listing on mismatch. WindowTest is a fixture built on it.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "windows.h"
@@ -21,16 +19,8 @@ namespace gwetest {
 constexpr bool c_sent = false;
 constexpr bool c_posted = true;
 
-struct Received {
-    HWND hwnd;
-    UINT message;
-    bool posted;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-// A row of the expected table; parameters left empty are not compared.
-struct Expected {
+// A received message, or a row of the expected table (parameters left empty are not compared).
+struct Msg {
     HWND hwnd;
     UINT message;
     bool posted = c_sent;
@@ -40,48 +30,46 @@ struct Expected {
 
 class MessageRecorder {
 public:
-    // Decides a message after it is recorded; no value means DefWindowProcW decides.
+    // Decides a message after it is recorded; no value lets DefWindowProcW decide.
     using Handler = std::function<std::optional<LRESULT>(HWND, UINT, WPARAM, LPARAM)>;
 
     MessageRecorder() { current() = this; }
     ~MessageRecorder() { current() = nullptr; }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     static LRESULT windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        MessageRecorder* self = current();
-        if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
-        self->record(hwnd, message, wParam, lParam);
-        std::optional<LRESULT> result = self->m_handler ? self->m_handler(hwnd, message, wParam, lParam) : std::nullopt;
+        std::optional<LRESULT> result = current() ? current()->record(hwnd, message, wParam, lParam) : std::nullopt;
         return result ? *result : DefWindowProcW(hwnd, message, wParam, lParam);
     }
 
     void setHandler(Handler handler) { m_handler = std::move(handler); }
     void name(HWND hwnd, std::string label) { m_names[hwnd] = std::move(label); }
     void clear() { m_log.clear(); }
-    const std::vector<Received>& log() const { return m_log; }
 
-    // Retrieves and dispatches what is posted, as a message loop would, until the queue is
-    // empty or WM_QUIT comes; thread messages and WM_QUIT are recorded as they are retrieved.
+    // A message loop's work until the queue is empty or WM_QUIT comes; thread messages and
+    // WM_QUIT are recorded as they are retrieved.
     void dispatchPosted() {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!msg.hwnd) {
-                m_log.push_back({nullptr, msg.message, c_posted, msg.wParam, msg.lParam});
-                if (msg.message == WM_QUIT) return;
-                continue;
-            }
+            if (!msg.hwnd) m_log.push_back({nullptr, msg.message, c_posted, msg.wParam, msg.lParam});
+            if (msg.message == WM_QUIT) return;
             m_dispatching = msg;
             DispatchMessageW(&msg);
-            m_dispatching.reset();
         }
     }
 
-    ::testing::AssertionResult matches(const std::vector<Expected>& expected) const {
+    ::testing::AssertionResult matches(const std::vector<Msg>& expected) const {
         bool same = expected.size() == m_log.size();
-        for (size_t i = 0; same && i < expected.size(); ++i) same = agrees(expected[i], m_log[i]);
-        if (same) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "message sequence differs:\n" << listing(expected);
+        std::string text = "message sequence differs:\n  #   expected                      actual\n";
+        for (size_t i = 0; i < std::max(expected.size(), m_log.size()); ++i) {
+            bool agree = i < expected.size() && i < m_log.size() && agrees(expected[i], m_log[i]);
+            same = same && agree;
+            char row[160];
+            std::snprintf(row, sizeof row, "%3zu %c %-29s %s\n", i + 1, agree ? ' ' : '!',
+                          describe(i < expected.size() ? &expected[i] : nullptr).c_str(),
+                          describe(i < m_log.size() ? &m_log[i] : nullptr).c_str());
+            text += row;
+        }
+        return same ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << text;
     }
 
 private:
@@ -90,78 +78,45 @@ private:
         return recorder;
     }
 
-    // A message is posted when it is the one being dispatched, not something sent meanwhile.
-    void record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-        bool posted = m_dispatching && m_dispatching->hwnd == hwnd && m_dispatching->message == message &&
-                      m_dispatching->wParam == wParam && m_dispatching->lParam == lParam;
+    // Posted means: the message being dispatched, not something sent while handling it.
+    std::optional<LRESULT> record(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        const MSG* d = m_dispatching ? &*m_dispatching : nullptr;
+        bool posted = d && d->hwnd == hwnd && d->message == message && d->wParam == wParam && d->lParam == lParam;
         if (posted) m_dispatching.reset();
         m_log.push_back({hwnd, message, posted, wParam, lParam});
+        return m_handler ? m_handler(hwnd, message, wParam, lParam) : std::nullopt;
     }
 
-    static bool agrees(const Expected& e, const Received& r) {
+    static bool agrees(const Msg& e, const Msg& r) {
         return e.hwnd == r.hwnd && e.message == r.message && e.posted == r.posted &&
-               (!e.wParam || *e.wParam == r.wParam) && (!e.lParam || *e.lParam == r.lParam);
+               (!e.wParam || e.wParam == r.wParam) && (!e.lParam || e.lParam == r.lParam);
     }
 
-    std::string listing(const std::vector<Expected>& expected) const {
-        std::string text = "  #   expected                                actual\n";
-        for (size_t i = 0; i < std::max(expected.size(), m_log.size()); ++i) {
-            std::string left = i < expected.size() ? describe(expected[i]) : "-";
-            std::string right = i < m_log.size() ? describe(m_log[i]) : "-";
-            bool same = i < expected.size() && i < m_log.size() && agrees(expected[i], m_log[i]);
-            char row[160];
-            std::snprintf(row, sizeof row, "%3zu %c %-40s %s\n", i + 1, same ? ' ' : '!', left.c_str(),
-                          right.c_str());
-            text += row;
-        }
-        return text;
+    // "sent 0x0002 child w=0": parameters only where the row has them.
+    std::string describe(const Msg* m) const {
+        if (!m) return "-";
+        auto window = m_names.find(m->hwnd);
+        char text[80];
+        std::snprintf(text, sizeof text, "%s 0x%04X %s", m->posted ? "posted" : "sent", m->message,
+                      window != m_names.end() ? window->second.c_str() : m->hwnd ? "?" : "(thread)");
+        return text + (m->wParam ? " w=" + std::to_string(*m->wParam) : "") +
+               (m->lParam ? " l=" + std::to_string(*m->lParam) : "");
     }
 
-    template <class Row>
-    std::string describe(const Row& row) const {
-        std::string text = std::string(row.posted ? "posted " : "sent   ") + messageName(row.message) + " " +
-                           windowName(row.hwnd);
-        if constexpr (std::is_same_v<Row, Received>)
-            text += " w=" + std::to_string(row.wParam) + " l=" + std::to_string(row.lParam);
-        return text;
-    }
-
-    std::string windowName(HWND hwnd) const {
-        if (!hwnd) return "(thread)";
-        auto found = m_names.find(hwnd);
-        return found != m_names.end() ? found->second : std::to_string(reinterpret_cast<std::uintptr_t>(hwnd));
-    }
-
-    static std::string messageName(UINT message) {
-        static const std::map<UINT, std::string> names = {
-            {WM_CREATE, "WM_CREATE"},   {WM_DESTROY, "WM_DESTROY"}, {WM_NCDESTROY, "WM_NCDESTROY"},
-            {WM_SETTEXT, "WM_SETTEXT"}, {WM_GETTEXT, "WM_GETTEXT"}, {WM_GETTEXTLENGTH, "WM_GETTEXTLENGTH"},
-            {WM_CLOSE, "WM_CLOSE"},     {WM_QUIT, "WM_QUIT"},       {WM_HELP, "WM_HELP"},
-            {WM_KEYDOWN, "WM_KEYDOWN"}, {WM_CHAR, "WM_CHAR"},       {WM_COMMAND, "WM_COMMAND"}};
-        if (auto found = names.find(message); found != names.end()) return found->second;
-        if (message >= WM_USER && message < WM_APP) return "WM_USER+" + std::to_string(message - WM_USER);
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "0x%04X", message);
-        return hex;
-    }
-
-    std::vector<Received> m_log;
+    std::vector<Msg> m_log;
     std::map<HWND, std::string> m_names;
-    Handler m_handler;
     std::optional<MSG> m_dispatching;
+    Handler m_handler;
 };
 
-// A fixture with a recording window class; it destroys what the test left, empties the
-// queue and unregisters the class afterwards, so tests do not see each other's state.
+// A recording window class with 16 extra bytes. Afterwards the fixture destroys what the
+// test left, empties the queue and unregisters the class, so tests do not see each other.
 class WindowTest : public ::testing::Test {
 protected:
     static constexpr const WCHAR* c_className = u"RecordedWindow";
 
     void SetUp() override {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = MessageRecorder::windowProc;
-        wc.cbWndExtra = 16;
-        wc.lpszClassName = c_className;
+        WNDCLASSW wc{0, MessageRecorder::windowProc, 0, 16, nullptr, nullptr, nullptr, nullptr, nullptr, c_className};
         ASSERT_NE(RegisterClassW(&wc), 0);
     }
 
@@ -169,15 +124,13 @@ protected:
         recorder.setHandler(nullptr);
         for (HWND hwnd : m_created) DestroyWindow(hwnd);
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
         EXPECT_TRUE(UnregisterClassW(c_className, nullptr));
     }
 
-    HWND create(const char* label, HWND parent = nullptr, DWORD style = 0, int id = 0) {
-        if (parent) style |= WS_CHILD;
-        HWND hwnd = CreateWindowExW(0, c_className, u"", style, 0, 0, 10, 10, parent,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    HWND create(const char* label, HWND parent = nullptr, DWORD style = 0, INT_PTR id = 0) {
+        HWND hwnd = CreateWindowExW(0, c_className, u"", style | (parent ? WS_CHILD : 0), 0, 0, 10, 10, parent,
+                                    reinterpret_cast<HMENU>(id), nullptr, nullptr);
         recorder.name(hwnd, label);
         m_created.push_back(hwnd);
         return hwnd;
