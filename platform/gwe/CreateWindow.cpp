@@ -14,6 +14,10 @@ using ce::gwe::WindowTree;
 // A child needs a live parent; a top-level window may name a live owner.
 bool checkParent(DWORD style, HWND parent) {
     if (!parent && !(style & WS_CHILD)) return true;
+    if (!parent) {
+        SetLastError(ERROR_TLW_WITH_WSCHILD);
+        return false;
+    }
     return WindowTree::instance().findOrFail(parent) != nullptr;
 }
 

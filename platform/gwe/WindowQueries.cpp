@@ -31,6 +31,7 @@ HWND GetDlgItem(HWND hDlg, int nIDDlgItem) {
     if (!window) return nullptr;
     for (HWND child : window->m_children)
         if (static_cast<int>(tree.find(child)->m_id) == nIDDlgItem) return child;
+    SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
     return nullptr;
 }
 
