@@ -25,8 +25,8 @@ std::string lastVolumeError();
 
 // Called once, on the new volume, when the DEFAULT volume is created on first use: it fills
 // it through the calls of windbase.h. A volume named by CE_STORE or setVolumePath starts
-// empty.
+// empty. Returns the initializer it replaces.
 using VolumeInitializer = void (*)();
-void setDefaultVolumeInitializer(VolumeInitializer initializer);
+VolumeInitializer setDefaultVolumeInitializer(VolumeInitializer initializer);
 
 }  // namespace ce::objstore

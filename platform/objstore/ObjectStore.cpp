@@ -141,15 +141,18 @@ WORD describe(CEOID oid, DatabaseRow& row, CEOID& parent) {
 
 using namespace ce::objstore;
 
-HANDLE CeOpenDatabaseEx(PCEGUID, PCEOID poid, LPCWSTR lpszName, CEPROPID propid, DWORD dwFlags,
+HANDLE CeOpenDatabaseEx(PCEGUID pguid, PCEOID poid, LPCWSTR lpszName, CEPROPID propid, DWORD dwFlags,
                         CENOTIFYREQUEST* pRequest) {
-    if (!poid || (!*poid && (!lpszName || !*lpszName))) return invalid(), INVALID_HANDLE_VALUE;
+    if (!poid) return invalid(), INVALID_HANDLE_VALUE;
+    // The invalid GUID asks for a search of every volume by name, whatever the OID says.
+    CEOID given = pguid && CHECK_INVALIDGUID(pguid) ? 0 : *poid;
+    if (!given && (!lpszName || !*lpszName)) return invalid(), INVALID_HANDLE_VALUE;
     auto store = freshStore();
     if (!store) return INVALID_HANDLE_VALUE;
-    CEOID oid = *poid ? *poid : store->volume().databaseNamed(nameOf(lpszName, SIZE_MAX));
+    CEOID oid = given ? given : store->volume().databaseNamed(nameOf(lpszName, SIZE_MAX));
     auto database = oid ? store->openDatabase(oid) : nullptr;
     if (!database) {
-        SetLastError(*poid ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
+        SetLastError(given ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
         return INVALID_HANDLE_VALUE;
     }
     auto order = database->orderFor(propid);

@@ -1,6 +1,7 @@
 // Which volume file the calls use: CE_STORE, the default under the user's data folder, or
 // a path set at run time; the default volume's first-use initializer.
 #include <cstdlib>
+#include <utility>
 
 #include "ceobjstore.h"
 #include "Store.h"
@@ -53,8 +54,8 @@ void closeVolume() {
     control().store.reset();
 }
 
-void setDefaultVolumeInitializer(VolumeInitializer initializer) {
-    control().initializer = initializer;
+VolumeInitializer setDefaultVolumeInitializer(VolumeInitializer initializer) {
+    return std::exchange(control().initializer, initializer);
 }
 
 std::shared_ptr<Store> currentStore() {

@@ -20,6 +20,12 @@ TEST_F(Databases, NamesAreUniqueCaseInsensitivelyAndCutTo31Characters) {
     ASSERT_NE(db, INVALID_HANDLE_VALUE);
     EXPECT_EQ(found, oid);
     CloseHandle(db);
+    CEGUID everyVolume;
+    CREATE_INVALIDGUID(&everyVolume);
+    found = 12345;  // ignored: the invalid GUID searches by name
+    db = CeOpenDatabaseEx(&everyVolume, &found, u"Contacts Database", 0, 0, nullptr);
+    EXPECT_EQ(found, oid);
+    CloseHandle(db);
 
     CEOID longOne = createDb(u"a name that is longer than thirty-one characters");
     CEOIDINFO info{};

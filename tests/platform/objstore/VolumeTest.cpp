@@ -135,7 +135,7 @@ TEST_F(Volume, DamagedVolumesAreRefusedAndLeftByteForByte) {
 TEST_F(Volume, TheDefaultVolumeIsCreatedPrivateUnderTheDataFolderAndInitializedOnce) {
     static int s_initialized = 0;
     s_initialized = 0;
-    ce::objstore::setDefaultVolumeInitializer([] {
+    auto previous = ce::objstore::setDefaultVolumeInitializer([] {
         ++s_initialized;
         createDb(u"sample");
     });
@@ -160,7 +160,7 @@ TEST_F(Volume, TheDefaultVolumeIsCreatedPrivateUnderTheDataFolderAndInitializedO
     EXPECT_EQ(s_initialized, 1);
     unsetenv("CE_STORE");
     oldData.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", oldData.c_str(), 1);
-    ce::objstore::setDefaultVolumeInitializer(nullptr);
+    ce::objstore::setDefaultVolumeInitializer(previous);
 }
 
 }  // namespace
