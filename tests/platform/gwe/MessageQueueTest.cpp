@@ -1,6 +1,6 @@
 // The queue's hooks for the presenters: the event pump runs only when nothing is waiting
 // (blocking only for GetMessageW), posts wake it, and message sources come last.
-#include "../../../platform/gwe/MessageQueue.h"  // internal header: the test reaches it by path
+#include "gwe/MessageQueue.h"
 #include "platform/gwe/MessageRecorder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The kernel object registry and CloseHandle.
 #include <gtest/gtest.h>
 
-#include "../../../platform/kernel/KernelObject.h"  // internal header: reached by path
+#include "kernel/KernelObject.h"
 #include "winbase.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-#include "../../../platform/objstore/OrderIndex.h"  // internal header: the test reaches it by path
+#include "objstore/OrderIndex.h"
 
 namespace {
 
