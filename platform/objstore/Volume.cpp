@@ -256,7 +256,11 @@ bool Volume::touchDatabase(CEOID oid, std::int64_t records, std::int64_t bytes) 
         "change_count = change_count + 1 WHERE oid = ?");
     update->bind(1, records).bind(2, bytes).bind(3, static_cast<std::int64_t>(nowAsFileTime())).bind(4, oid);
     int rc = update->step();
-    return rc == SQLITE_DONE || fail(rc, "update the database");
+    if (rc != SQLITE_DONE) return fail(rc, "update the database");
+    if (sqlite3_changes(m_db) == 1) return true;
+    // Another process deleted the database under this one's handles.
+    setVolumeError(ERROR_INVALID_HANDLE, m_path + ": the database no longer exists");
+    return false;
 }
 
 }  // namespace ce::objstore
