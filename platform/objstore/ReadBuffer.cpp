@@ -41,7 +41,8 @@ void fillRead(BYTE* buffer, const std::vector<ReadItem>& items) {
         if (!property) {
             value.wFlags = CEDB_PROPNOTFOUND;
         } else if (pointsToData(type)) {
-            std::memcpy(data, property->data.data(), property->data.size());
+            // An empty BLOB has no bytes to copy and may have no storage at all.
+            if (!property->data.empty()) std::memcpy(data, property->data.data(), property->data.size());
             if (type == CEVT_LPWSTR) {
                 value.val.lpwstr = reinterpret_cast<LPWSTR>(data);
             } else {

@@ -1,6 +1,8 @@
 // Parses `cedb [--store PATH] COMMAND ...` and runs the command on the chosen volume.
 #include "CommandLine.h"
 
+#include <cstdlib>
+
 #include "Commands.h"
 #include "ceobjstore.h"
 
@@ -68,6 +70,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return c_exitOk;
     }
     ce::objstore::setVolumePath(store);
+    const char* environmentStore = std::getenv("CE_STORE");
+    console.namedStore = !store.empty() || (environmentStore && *environmentStore);
     Words words(args.begin() + static_cast<std::ptrdiff_t>(at) + 1, args.end());
     for (const CommandEntry& command : c_commands)
         if (args[at] == command.name) return command.run(words, console);

@@ -15,6 +15,8 @@ constexpr int c_exitRefused = 2;
 struct Console {
     std::ostream& out;
     std::ostream& err;
+    // The volume was named by --store or CE_STORE rather than being the default one.
+    bool namedStore = false;
 
     // Prints "cedb: message" to standard error and returns the exit code.
     int fail(int code, const std::string& message) const;
@@ -32,6 +34,8 @@ int runImport(const Words& words, const Console& console);
 int runExport(const Words& words, const Console& console);
 
 // Opens the volume the commands work on; false after printing why it is refused.
-bool openStore(const Console& console);
+// Commands that only read or delete must not leave an empty volume behind a mistyped path.
+enum class StoreUse { CreateIfMissing, MustExist };
+bool openStore(const Console& console, StoreUse use = StoreUse::CreateIfMissing);
 
 }  // namespace cedb

@@ -106,7 +106,7 @@ int runRemove(const Words& words, const Console& console) {
     if (args.positional.empty()) return console.fail(c_exitUsage, "rm needs a database name");
     std::vector<CEOID> oids;
     if (!parseOids(args.positional, oids, error)) return console.fail(c_exitUsage, error);
-    if (!openStore(console)) return c_exitRefused;
+    if (!openStore(console, StoreUse::MustExist)) return c_exitRefused;
     CEOID database = databaseNamed(ce::fromUtf8(args.positional[0]));
     if (!database) return console.fail(c_exitRefused, "no database named \"" + args.positional[0] + "\"");
     if (!oids.empty()) return removeRecords(database, oids, args.positional[0], console);

@@ -74,7 +74,7 @@ int runImport(const Words& words, const Console& console) {
 }
 
 int runExport(const Words& words, const Console& console) {
-    if (!openStore(console)) return c_exitRefused;
+    if (!openStore(console, StoreUse::MustExist)) return c_exitRefused;
     std::vector<CEOID> oids;
     std::string error;
     if (!exportedOids(words, oids, error)) return console.fail(c_exitRefused, error);

@@ -50,7 +50,7 @@ int runShow(const Words& words, const Console& console) {
     if (args.positional.size() != 1) return console.fail(c_exitUsage, "show takes one database name");
     auto sort = parseWord(args.value("--sort").value_or("0"));
     if (!sort) return console.fail(c_exitUsage, "--sort " + *args.value("--sort") + " is not a property id");
-    if (!openStore(console)) return c_exitRefused;
+    if (!openStore(console, StoreUse::MustExist)) return c_exitRefused;
     CEOID database = findDatabase(args.positional[0], console);
     if (!database) return c_exitRefused;
     RecordReader reader;

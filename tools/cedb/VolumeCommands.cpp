@@ -30,7 +30,12 @@ std::string listLine(CEOID oid, const CEDBASEINFOEX& info) {
 
 }  // namespace
 
-bool openStore(const Console& console) {
+bool openStore(const Console& console, StoreUse use) {
+    std::string path = ce::objstore::volumePath();
+    if (use == StoreUse::MustExist && console.namedStore && !std::filesystem::exists(path)) {
+        console.fail(c_exitRefused, "no volume at " + path + " ('cedb init' makes one)");
+        return false;
+    }
     if (ce::objstore::openVolume()) return true;
     // SQLite's integrity report may span lines; cedb reports on one.
     std::string reason = ce::objstore::lastVolumeError();
@@ -66,7 +71,7 @@ int runInit(const Words& words, const Console& console) {
 
 int runList(const Words& words, const Console& console) {
     if (!words.empty()) return console.fail(c_exitUsage, "list takes no arguments");
-    if (!openStore(console)) return c_exitRefused;
+    if (!openStore(console, StoreUse::MustExist)) return c_exitRefused;
     for (CEOID oid : databaseOids())
         if (auto info = databaseInfo(oid)) console.out << listLine(oid, *info) << '\n';
     return c_exitOk;

@@ -130,6 +130,20 @@ TEST_F(Records, AllowReallocGrowsTheCallersLocalBlockAndReportsMissingProperties
     LocalFree(buffer);
 }
 
+TEST_F(Records, EmptyBlobReadsBackWithCountZero) {
+    CEPROPVAL data{};
+    data.propid = c_data;
+    data.val.blob = {0, nullptr};
+    put(m_db, {data});
+    BYTE* buffer = nullptr;
+    DWORD size = 0;
+    WORD count = 0;
+    ASSERT_NE(CeReadRecordPropsEx(m_db, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr), 0u);
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(reinterpret_cast<CEPROPVAL*>(buffer)[0].val.blob.dwCount, 0u);
+    LocalFree(buffer);
+}
+
 TEST_F(Records, ReadingStaysPutUnlessAutoIncrementWhichStopsAtTheEnd) {
     BYTE* buffer = nullptr;
     DWORD size = 0;

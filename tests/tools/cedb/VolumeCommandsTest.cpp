@@ -26,6 +26,15 @@ TEST_F(VolumeCommands, ForcedInitReplacesAForeignFile) {
     EXPECT_EQ(cedb({"list"}).code, 0);
 }
 
+TEST_F(VolumeCommands, ReadingAMissingNamedVolumeIsRefusedAndCreatesNoFile) {
+    for (auto args : std::vector<std::vector<std::string>>{{"list"}, {"show", "X"}, {"export"}, {"rm", "X"}}) {
+        Outcome outcome = cedb(args, "typo.vol");
+        EXPECT_EQ(outcome.code, 2) << args[0];
+        EXPECT_NE(outcome.err.find("no volume at"), std::string::npos) << outcome.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(file("typo.vol")));
+}
+
 TEST_F(VolumeCommands, ForeignFileIsRefusedInOneLineAndLeftUnchanged) {
     const std::string content = "name,phone\nAnna,555-0142\n";
     write("test.vol", content);
