@@ -11,8 +11,8 @@ Database::Database(Volume& volume, const DatabaseRow& row)
 
 std::optional<KeyOrder> Database::orderFor(CEPROPID propid) const {
     if (propid == 0) return KeyOrder();
-    for (const SORTORDERSPEC& spec : m_sortOrders)
-        if (spec.propid == propid) return KeyOrder(spec);
+    for (const SORTORDERSPEC& order : m_sortOrders)
+        if (order.propid == propid) return KeyOrder(order);
     return std::nullopt;
 }
 

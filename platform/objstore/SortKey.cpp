@@ -37,7 +37,7 @@ int compareDoubles(std::uint64_t a, std::uint64_t b) {
 
 }  // namespace
 
-KeyOrder::KeyOrder(SORTORDERSPEC spec) : m_spec(spec) {}
+KeyOrder::KeyOrder(SORTORDERSPEC order) : m_spec(order) {}
 
 SortValue KeyOrder::valueOf(const BYTE* data, size_t size) const {
     SortValue value;

@@ -27,7 +27,7 @@ struct SortKey {
 class KeyOrder {
 public:
     // Property id 0 is creation order.
-    explicit KeyOrder(SORTORDERSPEC spec = {0, 0});
+    explicit KeyOrder(SORTORDERSPEC order = {0, 0});
 
     CEPROPID propid() const { return m_spec.propid; }
     bool isCreationOrder() const { return m_spec.propid == 0; }

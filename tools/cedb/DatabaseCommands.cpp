@@ -14,17 +14,17 @@ namespace cedb {
 namespace {
 
 // PROPID[:desc][:nocase][:unknownfirst]
-bool parseSortSpec(const std::string& text, SORTORDERSPEC& spec) {
+bool parseSortSpec(const std::string& text, SORTORDERSPEC& order) {
     size_t colon = text.find(':');
     auto propid = parseWord(text.substr(0, colon));
     if (!propid) return false;
-    spec = {*propid, 0};
+    order = {*propid, 0};
     while (colon != std::string::npos) {
         size_t next = text.find(':', colon + 1);
         std::string flag = text.substr(colon + 1, next == std::string::npos ? std::string::npos : next - colon - 1);
-        if (flag == "desc") spec.dwFlags |= CEDB_SORT_DESCENDING;
-        else if (flag == "nocase") spec.dwFlags |= CEDB_SORT_CASEINSENSITIVE;
-        else if (flag == "unknownfirst") spec.dwFlags |= CEDB_SORT_UNKNOWNFIRST;
+        if (flag == "desc") order.dwFlags |= CEDB_SORT_DESCENDING;
+        else if (flag == "nocase") order.dwFlags |= CEDB_SORT_CASEINSENSITIVE;
+        else if (flag == "unknownfirst") order.dwFlags |= CEDB_SORT_UNKNOWNFIRST;
         else return false;
         colon = next;
     }
@@ -39,10 +39,10 @@ bool parseHeader(const Arguments& args, DatabaseImage& image, std::string& error
         image.type = *parsed;
     }
     for (const std::string& text : args.values("--sort")) {
-        SORTORDERSPEC spec;
-        if (!parseSortSpec(text, spec))
+        SORTORDERSPEC order;
+        if (!parseSortSpec(text, order))
             return error = "--sort " + text + " is not PROPID[:desc][:nocase][:unknownfirst]", false;
-        image.sortOrders.push_back(spec);
+        image.sortOrders.push_back(order);
     }
     return true;
 }

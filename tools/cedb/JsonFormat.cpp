@@ -42,11 +42,11 @@ Json valueJson(const PropertyValue& value) {
 
 Json databaseJson(const DatabaseImage& database) {
     Json sortOrders = Json::array();
-    for (const SORTORDERSPEC& spec : database.sortOrders)
-        sortOrders.push_back({{"prop", hexWord(spec.propid)},
-                              {"descending", (spec.dwFlags & CEDB_SORT_DESCENDING) != 0},
-                              {"caseInsensitive", (spec.dwFlags & CEDB_SORT_CASEINSENSITIVE) != 0},
-                              {"unknownFirst", (spec.dwFlags & CEDB_SORT_UNKNOWNFIRST) != 0}});
+    for (const SORTORDERSPEC& order : database.sortOrders)
+        sortOrders.push_back({{"prop", hexWord(order.propid)},
+                              {"descending", (order.dwFlags & CEDB_SORT_DESCENDING) != 0},
+                              {"caseInsensitive", (order.dwFlags & CEDB_SORT_CASEINSENSITIVE) != 0},
+                              {"unknownFirst", (order.dwFlags & CEDB_SORT_UNKNOWNFIRST) != 0}});
     Json records = Json::array();
     for (const RecordImage& record : database.records) {
         Json properties = Json::array();
@@ -97,13 +97,13 @@ struct Reader {
         return true;
     }
 
-    bool readSortOrder(const Json& object, const std::string& where, SORTORDERSPEC& spec) {
-        spec.dwFlags = 0;
+    bool readSortOrder(const Json& object, const std::string& where, SORTORDERSPEC& order) {
+        order.dwFlags = 0;
         return onlyMembers(object, {"prop", "descending", "caseInsensitive", "unknownFirst"}, where) &&
-               readPropid(object, where, spec.propid) &&
-               readFlag(object, "descending", CEDB_SORT_DESCENDING, where, spec.dwFlags) &&
-               readFlag(object, "caseInsensitive", CEDB_SORT_CASEINSENSITIVE, where, spec.dwFlags) &&
-               readFlag(object, "unknownFirst", CEDB_SORT_UNKNOWNFIRST, where, spec.dwFlags);
+               readPropid(object, where, order.propid) &&
+               readFlag(object, "descending", CEDB_SORT_DESCENDING, where, order.dwFlags) &&
+               readFlag(object, "caseInsensitive", CEDB_SORT_CASEINSENSITIVE, where, order.dwFlags) &&
+               readFlag(object, "unknownFirst", CEDB_SORT_UNKNOWNFIRST, where, order.dwFlags);
     }
 
     bool readInteger(const Json& json, const std::string& where, PropertyValue& value) {
