@@ -23,6 +23,12 @@ bool openVolume();
 // Why the volume could not be opened or changed, in one line; empty after a success.
 std::string lastVolumeError();
 
+// Groups every change made from beginBatch until endBatch into one transaction: a bulk load
+// then syncs the disk once rather than once a change. Other processes see the changes, and
+// they survive a crash, only once endBatch has returned true.
+bool beginBatch();
+bool endBatch();
+
 // Called once, on the new volume, when the DEFAULT volume is created on first use: it fills
 // it through the calls of windbase.h. A volume named by CE_STORE or setVolumePath starts
 // empty. Returns the initializer it replaces.

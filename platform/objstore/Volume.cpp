@@ -174,12 +174,12 @@ bool Volume::forEachRecord(CEOID database, const std::function<void(CEOID, const
 }
 
 bool Volume::begin() {
-    int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    int rc = sqlite3_exec(m_db, m_batch ? "SAVEPOINT change" : "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     return rc == SQLITE_OK || fail(rc, "start a change");
 }
 
 bool Volume::commit() {
-    int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    int rc = sqlite3_exec(m_db, m_batch ? "RELEASE change" : "COMMIT", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return true;
     fail(rc, "commit a change");
     rollback();
@@ -187,7 +187,29 @@ bool Volume::commit() {
 }
 
 void Volume::rollback() {
-    if (!sqlite3_get_autocommit(m_db)) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (sqlite3_get_autocommit(m_db)) return;
+    if (m_batch)
+        sqlite3_exec(m_db, "ROLLBACK TO change; RELEASE change", nullptr, nullptr, nullptr);
+    else
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+bool Volume::beginBatch() {
+    if (m_batch) return true;
+    int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return fail(rc, "start a batch of changes");
+    m_batch = true;
+    return true;
+}
+
+bool Volume::endBatch() {
+    if (!m_batch) return true;
+    m_batch = false;
+    int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) return true;
+    fail(rc, "commit a batch of changes");
+    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
 }
 
 CEOID Volume::allocateOid() {

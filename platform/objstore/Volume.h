@@ -62,6 +62,11 @@ public:
     bool begin();
     bool commit();
     void rollback();
+    // A batch groups the changes made until endBatch into one transaction, so that a bulk
+    // load syncs the disk once instead of once a change; each change is then a savepoint
+    // that its own failure rolls back.
+    bool beginBatch();
+    bool endBatch();
     CEOID insertDatabase(const DatabaseRow& row);
     bool removeDatabase(CEOID oid);
     CEOID insertRecord(CEOID database, const Record& record);
@@ -78,6 +83,7 @@ private:
     bool fail(int rc, const char* what);
 
     std::string m_path;
+    bool m_batch = false;
     sqlite3* m_db;
     std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
     std::int64_t m_dataVersion = -1;

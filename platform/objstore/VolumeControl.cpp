@@ -71,6 +71,16 @@ std::shared_ptr<Store> currentStore() {
     return store;
 }
 
+bool beginBatch() {
+    auto store = currentStore();
+    return store && store->volume().beginBatch();
+}
+
+bool endBatch() {
+    auto store = control().store;
+    return !store || store->volume().endBatch();
+}
+
 bool openVolume() {
     return currentStore() != nullptr;
 }

@@ -10,6 +10,7 @@
 #include "ImageCheck.h"
 #include "JsonText.h"
 #include "RecordReader.h"
+#include "ceobjstore.h"
 #include "cewchar.h"
 
 namespace cedb {
@@ -68,7 +69,11 @@ int runImport(const Words& words, const Console& console) {
         return console.fail(c_exitRefused, words[0] + ": " + error);
     if (!openStore(console)) return c_exitRefused;
     if (error = checkImport(databases); !error.empty()) return console.fail(c_exitRefused, words[0] + ": " + error);
-    if (!writeDatabases(databases, error)) return console.fail(c_exitRefused, "import undone: " + error);
+    // One transaction for the whole import: one disk sync, however many records.
+    if (!ce::objstore::beginBatch()) return console.fail(c_exitRefused, lastFailure());
+    bool written = writeDatabases(databases, error);
+    if (!ce::objstore::endBatch() && written) return console.fail(c_exitRefused, lastFailure());
+    if (!written) return console.fail(c_exitRefused, "import undone: " + error);
     console.out << "imported " << databases.size() << " databases, " << recordCount(databases) << " records\n";
     return c_exitOk;
 }

@@ -8,8 +8,11 @@
 namespace ce::objstore {
 
 bool createSampleDatabases() {
-    return samples::createContacts() && samples::createCalendar() && samples::createMessages() &&
-           samples::createCallLog() && samples::createNotifications();
+    // Thousands of records: one transaction for all of them, not one disk sync each.
+    if (!beginBatch()) return false;
+    bool made = samples::createContacts() && samples::createCalendar() && samples::createMessages() &&
+                samples::createCallLog() && samples::createNotifications();
+    return endBatch() && made;
 }
 
 namespace {

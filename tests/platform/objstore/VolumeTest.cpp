@@ -97,6 +97,26 @@ TEST_F(Volume, AnotherProcessesWriteIsSeenAtTheNextCall) {
     CloseHandle(db);
 }
 
+TEST_F(Volume, ABatchKeepsItsGoodChangesUndoesAFailedOneAndIsLostUnlessEnded) {
+    ASSERT_TRUE(ce::objstore::beginBatch());
+    CEOID kept = createDb(u"kept");
+    EXPECT_EQ(createDb(u"KEPT"), 0u);  // a duplicate name fails on its own
+    EXPECT_EQ(GetLastError(), DWORD{ERROR_DUP_NAME});
+    HANDLE db = open(kept);
+    put(db, {number(c_value, 7)});
+    CloseHandle(db);
+    ASSERT_TRUE(ce::objstore::endBatch());
+    ASSERT_TRUE(ce::objstore::beginBatch());
+    createDb(u"unfinished");
+    ce::objstore::closeVolume();  // the process ends before the batch does
+
+    CEOIDINFO info{};
+    ASSERT_TRUE(CeOidGetInfo(kept, &info));
+    EXPECT_EQ(info.infDatabase.wNumRecords, 1);
+    CEOID missing = 0;
+    EXPECT_EQ(CeOpenDatabaseEx(nullptr, &missing, u"unfinished", 0, 0, nullptr), INVALID_HANDLE_VALUE);
+}
+
 TEST_F(Volume, ForeignFilesAreRefusedWithAReasonAndLeftByteForByte) {
     writeFile(path(), "plain text, not a volume\n");
     EXPECT_EQ(createDb(u"x"), 0u);
