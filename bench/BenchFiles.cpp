@@ -1,0 +1,23 @@
+// Benchmark file locations and clean-up.
+#include "BenchFiles.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string benchDirectory() {
+    struct stat info {};
+    if (stat("/dev/shm", &info) == 0 && S_ISDIR(info.st_mode) && access("/dev/shm", W_OK) == 0) return "/dev/shm";
+    return "/tmp";
+}
+
+}  // namespace
+
+std::string benchFile(std::uint32_t count, const char* suffix) {
+    return benchDirectory() + "/orvane-bench-" + std::to_string(count) + "." + suffix;
+}
+
+void removeDatabaseFile(const std::string& path) {
+    for (const char* extra : {"", "-wal", "-shm", "-journal"}) unlink((path + extra).c_str());
+}

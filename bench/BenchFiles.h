@@ -1,0 +1,11 @@
+// Where the benchmark keeps its database files between runs: in memory (/dev/shm) when the
+// host has it, since a disk would sync every single-change transaction.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The file of the `count`-record database of one engine, e.g. "vol" or "sqlite".
+std::string benchFile(std::uint32_t count, const char* suffix);
+// Removes an SQLite file with its write-ahead log and shared-memory index.
+void removeDatabaseFile(const std::string& path);

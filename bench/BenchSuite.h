@@ -1,0 +1,29 @@
+// The benchmark suite: each operation registered for the object store and for the SQLite
+// baseline under names that differ only in their first part, so they can be paired.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+// Records a step benchmark walks: the whole of a small database, a slice of a large one.
+constexpr std::uint32_t c_stepSlice = 100000;
+// Single-change transactions timed by the add and delete benchmarks.
+constexpr std::int64_t c_changeCount = 2000;
+constexpr std::uint32_t c_valueSamples = 4096;
+
+// Cold opens load a whole database: a few suffice, fewer on a large one.
+inline std::int64_t coldOpenIterations(std::uint32_t count) { return count >= 1000000 ? 3 : 10; }
+// "100k", "1M": names that a filter can tell apart.
+inline std::string sizeName(std::uint32_t count) {
+    return count % 1000000 == 0 ? std::to_string(count / 1000000) + "M" : std::to_string(count / 1000) + "k";
+}
+inline const char* orderName(bool byName) { return byName ? "Name" : "I4"; }
+
+void registerStore(std::uint32_t count);
+void registerSqlite(std::uint32_t count);
+
+}  // namespace bench

@@ -1,0 +1,53 @@
+// Pairs "store/X" with "sqlite/X" by name; with repetitions the mean stands for the pair.
+#include "RatioReporter.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace {
+
+double nanoseconds(const benchmark::BenchmarkReporter::Run& run) {
+    return run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+}
+
+std::string formatTime(double ns) {
+    char text[32];
+    if (ns >= 1e6) std::snprintf(text, sizeof text, "%.2f ms", ns / 1e6);
+    else if (ns >= 1e3) std::snprintf(text, sizeof text, "%.2f us", ns / 1e3);
+    else std::snprintf(text, sizeof text, "%.0f ns", ns);
+    return text;
+}
+
+}  // namespace
+
+void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
+    ConsoleReporter::ReportRuns(reports);
+    for (const Run& run : reports) {
+        if (run.error_occurred) continue;
+        bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+        if (run.run_type == Run::RT_Aggregate && !mean) continue;
+        std::string name = run.run_name.function_name;
+        size_t slash = name.find('/');
+        if (slash == std::string::npos) continue;
+        std::string engine = name.substr(0, slash);
+        std::string key = name.substr(slash + 1);
+        if (!m_pairs.count(key)) m_order.push_back(key);
+        Pair& pair = m_pairs[key];
+        (engine == "store" ? pair.storeNs : pair.sqliteNs) = nanoseconds(run);
+    }
+}
+
+void RatioReporter::Finalize() {
+    std::ostream& out = GetOutputStream();
+    char line[160];
+    std::snprintf(line, sizeof line, "\n%-28s %12s %12s %10s\n", "operation", "store", "sqlite", "ratio");
+    out << line;
+    for (const std::string& key : m_order) {
+        const Pair& pair = m_pairs[key];
+        if (pair.storeNs <= 0 || pair.sqliteNs <= 0) continue;
+        std::snprintf(line, sizeof line, "%-28s %12s %12s %10.3f\n", key.c_str(), formatTime(pair.storeNs).c_str(),
+                      formatTime(pair.sqliteNs).c_str(), pair.storeNs / pair.sqliteNs);
+        out << line;
+    }
+    ConsoleReporter::Finalize();
+}
