@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+// Puts the files in `directory` from now on (tests use a folder of their own); empty
+// returns to the default.
+void setBenchDirectory(const std::string& directory);
 // The file of the `count`-record database of one engine, e.g. "vol" or "sqlite".
 std::string benchFile(std::uint32_t count, const char* suffix);
 // Removes an SQLite file with its write-ahead log and shared-memory index.

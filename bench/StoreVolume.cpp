@@ -11,7 +11,7 @@ namespace {
 constexpr WCHAR c_databaseName[] = u"orvane-bench-v1";
 constexpr DWORD c_databaseType = 0x0BE7C400;
 constexpr std::uint32_t c_batchSize = 100000;
-std::uint32_t s_current = 0;
+std::uint32_t c_current = 0;
 
 CEOID databaseOid() {
     CEOID oid = 0;
@@ -72,11 +72,11 @@ bool build(std::uint32_t count, const std::string& path) {
 bool StoreVolume::use(std::uint32_t count) {
     std::string path = benchFile(count, "vol");
     // Staying on the same volume keeps its loaded databases and their indexes.
-    if (s_current == count && ce::objstore::volumePath() == path) return true;
-    s_current = 0;
+    if (c_current == count && ce::objstore::volumePath() == path) return true;
+    c_current = 0;
     ce::objstore::setVolumePath(path);
     if (!holds(count) && !build(count, path)) return false;
-    s_current = count;
+    c_current = count;
     return true;
 }
 

@@ -1,5 +1,8 @@
 // The SQLite baseline must do the store's work: same records, same order, same positions.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
 
 #include <string>
 
@@ -15,15 +18,21 @@ constexpr std::uint32_t c_count = 257;
 
 class SqliteTableTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { removeFiles(); }
+    // A folder for the suite, whose connection SqliteTable keeps: ctest runs tests in
+    // parallel processes.
+    static void SetUpTestSuite() {
+        char folder[] = "/tmp/orvane-bench-test-XXXXXX";
+        if (mkdtemp(folder)) c_folder = folder;
+        setBenchDirectory(c_folder);
+    }
     static void TearDownTestSuite() {
         ce::objstore::setVolumePath("");
-        removeFiles();
-    }
-    static void removeFiles() {
         removeDatabaseFile(benchFile(c_count, "vol"));
         removeDatabaseFile(benchFile(c_count, "sqlite"));
+        rmdir(c_folder.c_str());
+        setBenchDirectory("");
     }
+    static inline std::string c_folder;
     // The number of the record a store handle reaches at `index` of the order.
     static std::int64_t storeNumberAt(HANDLE handle, std::uint32_t index) {
         DWORD reached = 0;

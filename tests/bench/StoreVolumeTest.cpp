@@ -1,5 +1,9 @@
 // The cached object store volume: reused when it holds the count asked for, rebuilt otherwise.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
 
 #include "BenchFiles.h"
 #include "StoreVolume.h"
@@ -13,13 +17,18 @@ constexpr std::uint32_t c_other = 200;
 
 class StoreVolumeTest : public testing::Test {
 protected:
-    void SetUp() override { removeFiles(); }
+    // A folder per test: ctest runs them in parallel processes.
+    void SetUp() override {
+        char folder[] = "/tmp/orvane-bench-test-XXXXXX";
+        ASSERT_NE(mkdtemp(folder), nullptr);
+        m_folder = folder;
+        setBenchDirectory(m_folder);
+    }
     void TearDown() override {
         ce::objstore::setVolumePath("");
-        removeFiles();
-    }
-    static void removeFiles() {
         for (std::uint32_t count : {c_count, c_other}) removeDatabaseFile(benchFile(count, "vol"));
+        rmdir(m_folder.c_str());
+        setBenchDirectory("");
     }
     static DWORD recordCount() {
         HANDLE handle = StoreVolume::open(0);
@@ -29,6 +38,8 @@ protected:
         CloseHandle(handle);
         return last ? index + 1 : 0;
     }
+
+    std::string m_folder;
 };
 
 TEST_F(StoreVolumeTest, BuildsTheCountAskedFor) {
