@@ -10,10 +10,12 @@ DbHandle::DbHandle(std::shared_ptr<Store> store, std::shared_ptr<Database> datab
     : m_store(std::move(store)), m_database(std::move(database)), m_order(order), m_flags(flags) {
     if (request) m_request = *request;
     m_database->attach(this);
+    m_store->openMarks().mark(m_database->oid());
 }
 
 DbHandle::~DbHandle() {
     m_database->detach(this);
+    m_store->openMarks().unmark(m_database->oid());
 }
 
 OrderIndex* DbHandle::freshIndex() {

@@ -39,9 +39,12 @@
 //      transaction committed.
 //   5. A volume file is read and checked (header, tables, integrity) before any connection
 //      that can write to it is opened; a refused file is never written.
+//   6. While any handle of a process is open on a database, that process holds a shared
+//      lock on the database's byte of "<volume>-open" (OpenMarks), so a delete from any
+//      process sees the database as open.
 #include <algorithm>
 
-#include "../kernel/KernelObject.h"
+#include "kernel/KernelObject.h"
 #include "DbHandle.h"
 #include "Store.h"
 #include "winbase.h"
@@ -100,7 +103,7 @@ BOOL deleteDatabase(CEOID oid) {
     auto store = freshStore();
     if (!store) return FALSE;
     if (!oid || !store->volume().database(oid)) return invalid();
-    if (store->isOpen(oid)) {
+    if (store->isOpen(oid) || store->openMarks().heldElsewhere(oid)) {
         SetLastError(ERROR_SHARING_VIOLATION);
         return FALSE;
     }

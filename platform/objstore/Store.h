@@ -7,15 +7,18 @@
 #include <unordered_set>
 
 #include "Database.h"
+#include "OpenMarks.h"
 #include "Volume.h"
 
 namespace ce::objstore {
 
 class Store {
 public:
-    explicit Store(std::unique_ptr<Volume> volume) : m_volume(std::move(volume)) {}
+    explicit Store(std::unique_ptr<Volume> volume)
+        : m_volume(std::move(volume)), m_openMarks(OpenMarks::forVolume(m_volume->path())) {}
 
     Volume& volume() { return *m_volume; }
+    OpenMarks& openMarks() { return *m_openMarks; }
     // Resyncs the open databases when another process changed the file. False when the
     // volume could not be read (last error set).
     bool refresh();
@@ -30,6 +33,7 @@ public:
 
 private:
     std::unique_ptr<Volume> m_volume;
+    std::shared_ptr<OpenMarks> m_openMarks;
     std::unordered_map<CEOID, std::shared_ptr<Database>> m_databases;
     std::unordered_set<CEOID> m_gone;
 };

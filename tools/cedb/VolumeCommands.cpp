@@ -17,7 +17,7 @@ namespace {
 // The volume file and the journal files SQLite keeps beside it.
 void removeVolumeFiles(const std::string& path) {
     std::error_code ignored;
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) std::filesystem::remove(path + suffix, ignored);
+    for (const char* suffix : {"", "-wal", "-shm", "-journal", "-open"}) std::filesystem::remove(path + suffix, ignored);
 }
 
 std::string listLine(CEOID oid, const CEDBASEINFOEX& info) {

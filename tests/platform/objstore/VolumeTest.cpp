@@ -25,20 +25,29 @@ void writeFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }
 
-// Runs this test program again as another process, which writes one record with `value`
-// to the database "shared" of the volume and then exits, or is killed when `die` is set.
-int runChild(const std::string& volume, LONG value, bool die) {
+// Starts this test program again as another process, which writes one record with `value`
+// to the database "shared" of the volume and then exits ("exit"), is killed ("die"), or
+// keeps the database open until the file "<volume>.release" appears ("hold").
+pid_t startChild(const std::string& volume, LONG value, const char* ending) {
     pid_t child = fork();
     if (child == 0) {
-        std::string action = volume + "|" + std::to_string(value) + "|" + (die ? "die" : "exit");
+        std::string action = volume + "|" + std::to_string(value) + "|" + ending;
         setenv(c_childAction, action.c_str(), 1);
         execl("/proc/self/exe", "platform_tests", "--gtest_filter=VolumeChild.DISABLED_WritesOneRecord",
               "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
         _exit(127);
     }
+    return child;
+}
+
+int waitFor(pid_t child) {
     int status = 0;
     waitpid(child, &status, 0);
     return status;
+}
+
+int runChild(const std::string& volume, LONG value, bool die) {
+    return waitFor(startChild(volume, value, die ? "die" : "exit"));
 }
 
 TEST(VolumeChild, DISABLED_WritesOneRecord) {
@@ -53,7 +62,14 @@ TEST(VolumeChild, DISABLED_WritesOneRecord) {
     value.propid = c_value;
     value.val.lVal = std::stoi(text.substr(first + 1, second - first - 1));
     if (!CeWriteRecordProps(db, 0, 1, &value)) _exit(2);
-    if (text.substr(second + 1) == "die") raise(SIGKILL);
+    std::string ending = text.substr(second + 1);
+    if (ending == "die") raise(SIGKILL);
+    if (ending == "hold") {
+        std::string volume = text.substr(0, first);
+        std::ofstream(volume + ".held").put('1');
+        while (access((volume + ".release").c_str(), F_OK) != 0) usleep(5000);
+        _exit(CloseHandle(db) ? 0 : 3);
+    }
     _exit(0);
 }
 
@@ -115,6 +131,21 @@ TEST_F(Volume, ABatchKeepsItsGoodChangesUndoesAFailedOneAndIsLostUnlessEnded) {
     EXPECT_EQ(info.infDatabase.wNumRecords, 1);
     CEOID missing = 0;
     EXPECT_EQ(CeOpenDatabaseEx(nullptr, &missing, u"unfinished", 0, 0, nullptr), INVALID_HANDLE_VALUE);
+}
+
+TEST_F(Volume, ADatabaseAnotherProcessHoldsOpenCannotBeDeletedUntilItLetsGo) {
+    CEOID oid = createDb(u"shared");
+    pid_t child = startChild(path(), 5, "hold");
+    for (int wait = 0; access((path() + ".held").c_str(), F_OK) != 0; ++wait) {
+        ASSERT_LT(wait, 2000) << "the other process never opened the database";
+        usleep(5000);
+    }
+    EXPECT_FALSE(CeDeleteDatabase(oid));
+    EXPECT_EQ(GetLastError(), DWORD{ERROR_SHARING_VIOLATION});
+    writeFile(path() + ".release", "1");
+    int status = waitFor(child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(CeDeleteDatabase(oid));
 }
 
 TEST_F(Volume, ForeignFilesAreRefusedWithAReasonAndLeftByteForByte) {
