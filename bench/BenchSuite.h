@@ -23,6 +23,17 @@ inline std::string sizeName(std::uint32_t count) {
 }
 inline const char* orderName(bool byName) { return byName ? "Name" : "I4"; }
 
+// One engine's benchmark functions; step is the store's alone (null for the baseline).
+using Benchmark = void (*)(benchmark::State& state, std::uint32_t count, bool flag);
+struct EngineBenchmarks {
+    const char* engine;  // the first part of every name: "store" or "sqlite"
+    Benchmark openCold, openWarm, seekIndex, seekValue, stepRead, stepOnly;
+    Benchmark change;  // flag: time adds (else deletes)
+};
+// Registers every operation of the engine on a database of `count` records, each by the
+// I4 and by the name order, as "<engine>/<operation>/<order>/<size>".
+void registerEngine(const EngineBenchmarks& engine, std::uint32_t count);
+
 void registerStore(std::uint32_t count);
 void registerSqlite(std::uint32_t count);
 

@@ -195,30 +195,10 @@ void change(benchmark::State& state, std::uint32_t count, bool timeAdds) {
     CloseHandle(byNumber);
 }
 
-std::string name(const char* operation, bool byName, std::uint32_t count) {
-    return std::string("store/") + operation + "/" + orderName(byName) + "/" + sizeName(count);
-}
-
-std::string name(const char* operation, std::uint32_t count) {
-    return std::string("store/") + operation + "/" + sizeName(count);
-}
-
 }  // namespace
 
 void registerStore(std::uint32_t count) {
-    for (bool byName : {false, true}) {
-        benchmark::RegisterBenchmark(name("OpenCold", byName, count).c_str(), openCold, count, byName)
-            ->Iterations(coldOpenIterations(count))->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(name("OpenWarm", byName, count).c_str(), openWarm, count, byName);
-        benchmark::RegisterBenchmark(name("SeekIndex", byName, count).c_str(), seekIndex, count, byName);
-        benchmark::RegisterBenchmark(name("SeekValue", byName, count).c_str(), seekValue, count, byName);
-        benchmark::RegisterBenchmark(name("StepRead", byName, count).c_str(), stepRead, count, byName)
-            ->Iterations(std::min(count, c_stepSlice));
-        benchmark::RegisterBenchmark(name("StepOnly", byName, count).c_str(), stepOnly, count, byName)
-            ->Iterations(std::min(count, c_stepSlice));
-    }
-    benchmark::RegisterBenchmark(name("Add", count).c_str(), change, count, true)->Iterations(c_changeCount);
-    benchmark::RegisterBenchmark(name("Delete", count).c_str(), change, count, false)->Iterations(c_changeCount);
+    registerEngine({"store", openCold, openWarm, seekIndex, seekValue, stepRead, stepOnly, change}, count);
 }
 
 }  // namespace bench
