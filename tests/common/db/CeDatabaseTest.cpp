@@ -12,6 +12,7 @@
 #include "app/Globals.h"
 #include "core/HeapCtrl.h"
 #include "db/CeDatabase.h"
+#include "support/ScratchFolder.h"
 
 using namespace Nevo;
 
@@ -22,14 +23,11 @@ constexpr CEPROPID c_number = PROP_TAG(CEVT_I4, 1);
 class CeDatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-        m_folder = mkdtemp((pattern += "/cedatabase-test-XXXXXX").data());
-        ce::objstore::setVolumePath(m_folder + "/test.vol");
+        ce::objstore::setVolumePath(m_scratch.path() + "/test.vol");
         m_id = CeCreateDatabase(u"Test", 0, 0, nullptr);
     }
     void TearDown() override {
         ce::objstore::setVolumePath("");
-        std::filesystem::remove_all(m_folder);
     }
     // Adds records through a handle of its own; their OIDs.
     std::vector<CEOID> add(int count, CEPROPID propid = c_number, const WCHAR* text = nullptr) {
@@ -44,7 +42,7 @@ protected:
         CloseHandle(handle);
         return oids;
     }
-    std::string m_folder;
+    test_support::ScratchFolder m_scratch{"cedatabase-test"};
     CEOID m_id = 0;
 };
 

@@ -12,24 +12,20 @@
 #include "ceobjstore.h"
 #include "windbase.h"
 #include "winbase.h"
+#include "support/ScratchFolder.h"
 
 namespace objstore_test {
 
 class TempVolume : public ::testing::Test {
 protected:
     void SetUp() override {
-        // tmpfs when there is one: every write syncs, and disks make that slow.
-        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-        pattern += "/objstore-test-XXXXXX";
-        m_folder = mkdtemp(pattern.data());
         ce::objstore::setVolumePath(path());
     }
     void TearDown() override {
         ce::objstore::setVolumePath("");
-        std::filesystem::remove_all(m_folder);
     }
-    std::string path() const { return m_folder + "/test.vol"; }
-    const std::string& folder() const { return m_folder; }
+    std::string path() const { return m_scratch.file("test.vol"); }
+    const std::string& folder() const { return m_scratch.path(); }
 
     static CEOID createDb(const char16_t* name, std::vector<SORTORDERSPEC> sorts = {}, DWORD type = 0) {
         return CeCreateDatabase(name, type, static_cast<WORD>(sorts.size()), sorts.data());
@@ -63,7 +59,7 @@ protected:
     }
 
 private:
-    std::string m_folder;
+    test_support::ScratchFolder m_scratch{"objstore-test"};
 };
 
 }  // namespace objstore_test

@@ -13,6 +13,7 @@
 
 #include "CommandLine.h"
 #include "ceobjstore.h"
+#include "support/ScratchFolder.h"
 
 namespace cedb_test {
 
@@ -24,18 +25,11 @@ struct Outcome {
 
 class CedbTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // tmpfs when there is one: every write syncs, and disks make that slow.
-        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-        pattern += "/cedb-test-XXXXXX";
-        m_folder = mkdtemp(pattern.data());
-    }
     void TearDown() override {
         ce::objstore::closeVolume();
-        std::filesystem::remove_all(m_folder);
     }
 
-    std::string file(const std::string& name) const { return m_folder + "/" + name; }
+    std::string file(const std::string& name) const { return m_scratch.file(name); }
 
     // cedb --store FOLDER/store ARGS...
     Outcome cedb(std::vector<std::string> args, const std::string& store = "test.vol") {
@@ -56,7 +50,7 @@ protected:
     }
 
 private:
-    std::string m_folder;
+    test_support::ScratchFolder m_scratch{"cedb-test"};
 };
 
 }  // namespace cedb_test

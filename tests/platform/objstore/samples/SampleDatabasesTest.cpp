@@ -10,16 +10,14 @@
 #include "cewchar.h"
 #include "winbase.h"
 #include "windbase.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
 class SampleDatabases : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-        pattern += "/samples-test-XXXXXX";
-        m_folder = mkdtemp(pattern.data());
-        saveAndSet("XDG_DATA_HOME", m_folder.c_str());
+        saveAndSet("XDG_DATA_HOME", m_scratch.path().c_str());
         saveAndSet("CE_STORE", nullptr);
         ce::objstore::setVolumePath("");
     }
@@ -27,7 +25,6 @@ protected:
         ce::objstore::setVolumePath("");
         for (const auto& [name, value] : m_saved)
             value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
-        std::filesystem::remove_all(m_folder);
     }
 
     // Name -> information of every database of the current volume.
@@ -43,7 +40,7 @@ protected:
         return found;
     }
 
-    std::string m_folder;
+    test_support::ScratchFolder m_scratch{"samples-test"};
 
 private:
     void saveAndSet(const char* name, const char* value) {
@@ -56,7 +53,7 @@ private:
 
 TEST_F(SampleDatabases, DefaultVolumeIsFilledWithThePocketPcDatabasesOnFirstUse) {
     ASSERT_TRUE(ce::objstore::openVolume()) << ce::objstore::lastVolumeError();
-    EXPECT_EQ(ce::objstore::volumePath(), m_folder + "/orvane/objectstore.vol");
+    EXPECT_EQ(ce::objstore::volumePath(), m_scratch.path() + "/orvane/objectstore.vol");
     auto found = databases();
     for (const char16_t* name : {u"Contacts Database", u"Appointments Database", u"Tasks Database",
                                  u"\\Categories Database", u"pmailMsgs", u"clog.db", u"DB_notify_queue",
@@ -93,7 +90,7 @@ TEST_F(SampleDatabases, ContactsRepeatFileAsNamesSoThatDuplicatesCanBeFound) {
 }
 
 TEST_F(SampleDatabases, VolumeNamedExplicitlyStartsEmpty) {
-    ce::objstore::setVolumePath(m_folder + "/named.vol");
+    ce::objstore::setVolumePath(m_scratch.path() + "/named.vol");
     ASSERT_TRUE(ce::objstore::openVolume());
     EXPECT_TRUE(databases().empty());
 }
