@@ -3,7 +3,10 @@
 #include "gwe/MessageQueue.h"
 
 #include <algorithm>
+#include <chrono>
+#include <utility>
 
+#include "display/Presenter.h"
 #include "gwe/Window.h"
 #include "winbase.h"
 
@@ -74,15 +77,37 @@ void MessageQueue::get(const MessageFilter& filter, MSG& msg) {
             seenPosts = m_postCount;
         }
         if (peek(filter, true, msg)) return;
+        ensurePump();
         if (m_pump)
-            m_pump(true);
+            m_pump(nextDeadline());
         else
-            waitForPost(seenPosts);
+            waitForPost(seenPosts, nextDeadline());
     }
 }
 
 void MessageQueue::pump() {
-    if (m_pump) m_pump(false);
+    ensurePump();
+    if (m_pump) m_pump(0);
+}
+
+// The presenter starts when a program first asks for input, not when the library loads, so
+// that programs and tests that never run a message loop need no display.
+void MessageQueue::ensurePump() {
+    if (m_pump || std::exchange(m_pumpRequested, true)) return;
+    display::startPresenter();
+}
+
+int MessageQueue::nextDeadline() const {
+    int soonest = -1;
+    for (const Deadline& deadline : m_deadlines) {
+        int ms = deadline();
+        if (ms >= 0 && (soonest < 0 || ms < soonest)) soonest = ms;
+    }
+    return soonest;
+}
+
+void MessageQueue::addDeadline(Deadline deadline) {
+    m_deadlines.push_back(std::move(deadline));
 }
 
 void MessageQueue::setEventPump(EventPump pump, Wake wake) {
@@ -130,10 +155,15 @@ bool MessageQueue::takeFromSources(const MessageFilter& filter, bool remove, MSG
     return false;
 }
 
-// Sleeps until another thread posts; a post that came after seenPosts returns at once.
-void MessageQueue::waitForPost(unsigned long seenPosts) {
+// Sleeps until another thread posts or the timeout passes; a post that came after seenPosts
+// returns at once.
+void MessageQueue::waitForPost(unsigned long seenPosts, int timeoutMs) {
     std::unique_lock lock(m_mutex);
-    m_postedCv.wait(lock, [this, seenPosts] { return m_postCount != seenPosts; });
+    auto posted = [this, seenPosts] { return m_postCount != seenPosts; };
+    if (timeoutMs < 0)
+        m_postedCv.wait(lock, posted);
+    else
+        m_postedCv.wait_for(lock, std::chrono::milliseconds(timeoutMs), posted);
 }
 
 }  // namespace ce::gwe

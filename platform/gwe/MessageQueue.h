@@ -29,13 +29,16 @@ struct MessageFilter {
 class MessageQueue {
 public:
     // Produces input when nothing is waiting: it posts messages (or sets flags a source
-    // reads). With mayBlock it may wait until there is something; without it returns at once.
-    using EventPump = std::function<void(bool mayBlock)>;
+    // reads). It may wait up to timeoutMs for something to happen (-1: as long as it takes,
+    // 0: not at all); a post from another thread calls Wake, which must end the wait.
+    using EventPump = std::function<void(int timeoutMs)>;
     // Called after a post from any thread, so that a blocked pump can return.
     using Wake = std::function<void()>;
     // Makes a message that is a state, not a queue entry (WM_PAINT, WM_TIMER): fills msg and
     // returns true when it has one that passes the filter; consumes it only with remove.
     using MessageSource = std::function<bool(const MessageFilter& filter, bool remove, MSG& msg)>;
+    // Milliseconds until a source will have a message of its own accord (a timer), or -1.
+    using Deadline = std::function<int()>;
 
     static MessageQueue& instance();
 
@@ -56,6 +59,7 @@ public:
 
     void setEventPump(EventPump pump, Wake wake);
     void addMessageSource(MessageSource source);
+    void addDeadline(Deadline deadline);
     // Where the stylus is, stamped on messages as they are posted.
     void setCursorPos(POINT pt);
     // The last message peek or get returned, for GetMessageTime and GetMessagePos.
@@ -65,7 +69,9 @@ private:
     bool takePosted(const MessageFilter& filter, bool remove, MSG& msg);
     bool takeQuit(bool remove, MSG& msg);
     bool takeFromSources(const MessageFilter& filter, bool remove, MSG& msg);
-    void waitForPost(unsigned long seenPosts);
+    void waitForPost(unsigned long seenPosts, int timeoutMs);
+    int nextDeadline() const;
+    void ensurePump();
 
     std::mutex m_mutex;  // guards m_posted, m_windows, m_postCount, m_wake and m_cursorPos
     std::condition_variable m_postedCv;
@@ -78,6 +84,8 @@ private:
     EventPump m_pump;
     Wake m_wake;
     std::vector<MessageSource> m_sources;
+    std::vector<Deadline> m_deadlines;
+    bool m_pumpRequested = false;
     POINT m_cursorPos{};
     MSG m_last{};
 };

@@ -1,8 +1,8 @@
-// Windows and the message queue (the core that carries messages; drawing comes with the
-// window system proper), and message boxes.
+// Windows, the message queue, painting, input and resources, and message boxes.
 #pragma once
 
 #include "windef.h"
+#include "wingdi.h"
 
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
@@ -104,6 +104,153 @@ using LPCREATESTRUCTW = CREATESTRUCTW*;
 #define WM_HIBERNATE 0x03FF
 #define WM_USER 0x0400
 #define WM_APP 0x8000
+
+// ShowWindow.
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOWNOACTIVATE 4
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_SHOWNA 8
+#define SW_RESTORE 9
+
+// SetWindowPos.
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_FRAMECHANGED 0x0020
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+#define SWP_NOOWNERZORDER 0x0200
+#define HWND_TOP (reinterpret_cast<HWND>(0))
+#define HWND_BOTTOM (reinterpret_cast<HWND>(1))
+#define HWND_TOPMOST (reinterpret_cast<HWND>(-1))
+#define HWND_NOTOPMOST (reinterpret_cast<HWND>(-2))
+
+// GetWindow.
+#define GW_HWNDFIRST 0
+#define GW_HWNDLAST 1
+#define GW_HWNDNEXT 2
+#define GW_HWNDPREV 3
+#define GW_OWNER 4
+#define GW_CHILD 5
+
+// WM_ACTIVATE.
+#define WA_INACTIVE 0
+#define WA_ACTIVE 1
+#define WA_CLICKACTIVE 2
+
+// WM_SIZE.
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+#define SIZE_MAXIMIZED 2
+
+// Mouse key state in wParam.
+#define MK_LBUTTON 0x0001
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+
+// Key data in lParam.
+#define KF_UP 0x8000
+#define KF_REPEAT 0x4000
+
+// RedrawWindow.
+#define RDW_INVALIDATE 0x0001
+#define RDW_INTERNALPAINT 0x0002
+#define RDW_ERASE 0x0004
+#define RDW_VALIDATE 0x0008
+#define RDW_NOERASE 0x0020
+#define RDW_ALLCHILDREN 0x0080
+#define RDW_UPDATENOW 0x0100
+#define RDW_ERASENOW 0x0200
+
+// SystemParametersInfo and GetSystemMetrics.
+#define SPI_GETWORKAREA 48
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+#define SM_CXVSCROLL 2
+#define SM_CYHSCROLL 3
+#define SM_CYCAPTION 4
+#define SM_CXBORDER 5
+#define SM_CYBORDER 6
+#define SM_CXICON 11
+#define SM_CYICON 12
+#define SM_CYMENU 15
+#define SM_CXSMICON 49
+#define SM_CYSMICON 50
+
+// DrawText.
+#define DT_TOP 0x00000000
+#define DT_LEFT 0x00000000
+#define DT_CENTER 0x00000001
+#define DT_RIGHT 0x00000002
+#define DT_VCENTER 0x00000004
+#define DT_BOTTOM 0x00000008
+#define DT_WORDBREAK 0x00000010
+#define DT_SINGLELINE 0x00000020
+#define DT_EXPANDTABS 0x00000040
+#define DT_TABSTOP 0x00000080
+#define DT_NOCLIP 0x00000100
+#define DT_EXTERNALLEADING 0x00000200
+#define DT_CALCRECT 0x00000400
+#define DT_NOPREFIX 0x00000800
+#define DT_END_ELLIPSIS 0x00008000
+
+// DrawEdge.
+#define BDR_RAISEDOUTER 0x0001
+#define BDR_SUNKENOUTER 0x0002
+#define BDR_RAISEDINNER 0x0004
+#define BDR_SUNKENINNER 0x0008
+#define EDGE_RAISED (BDR_RAISEDOUTER | BDR_RAISEDINNER)
+#define EDGE_SUNKEN (BDR_SUNKENOUTER | BDR_SUNKENINNER)
+#define EDGE_ETCHED (BDR_SUNKENOUTER | BDR_RAISEDINNER)
+#define EDGE_BUMP (BDR_RAISEDOUTER | BDR_SUNKENINNER)
+#define BF_LEFT 0x0001
+#define BF_TOP 0x0002
+#define BF_RIGHT 0x0004
+#define BF_BOTTOM 0x0008
+#define BF_RECT (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
+#define BF_FLAT 0x4000
+
+// System colours: on the handheld an index carries SYS_COLOR_INDEX_FLAG.
+#define SYS_COLOR_INDEX_FLAG 0x40000000
+#define COLOR_SCROLLBAR (0 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BACKGROUND (1 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_ACTIVECAPTION (2 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INACTIVECAPTION (3 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_MENU (4 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOW (5 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOWFRAME (6 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_MENUTEXT (7 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_WINDOWTEXT (8 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_CAPTIONTEXT (9 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_ACTIVEBORDER (10 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INACTIVEBORDER (11 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_APPWORKSPACE (12 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_HIGHLIGHT (13 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_HIGHLIGHTTEXT (14 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNFACE (15 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DFACE COLOR_BTNFACE
+#define COLOR_BTNSHADOW (16 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DSHADOW COLOR_BTNSHADOW
+#define COLOR_GRAYTEXT (17 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNTEXT (18 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INACTIVECAPTIONTEXT (19 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_BTNHIGHLIGHT (20 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DHIGHLIGHT COLOR_BTNHIGHLIGHT
+#define COLOR_3DDKSHADOW (21 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_3DLIGHT (22 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INFOTEXT (23 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_INFOBK (24 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_STATIC (25 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_STATICTEXT (26 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_GRADIENTACTIVECAPTION (27 | SYS_COLOR_INDEX_FLAG)
+#define COLOR_GRADIENTINACTIVECAPTION (28 | SYS_COLOR_INDEX_FLAG)
+#define C_SYS_COLOR_TYPES 29
+
+#define HELPINFO_WINDOW 0x0001
 
 // Virtual keys.
 #define VK_BACK 0x08
@@ -252,8 +399,105 @@ DWORD GetMessagePos();
 LONG GetMessageTime();
 
 HWND GetActiveWindow();
-// For now only sets the slot GetActiveWindow reads, without activation messages; returns the
-// window that was active.
 HWND SetActiveWindow(HWND hWnd);
+BOOL SetForegroundWindow(HWND hWnd);
+HWND GetForegroundWindow();
+HWND SetFocus(HWND hWnd);
+HWND GetFocus();
+HWND SetCapture(HWND hWnd);
+BOOL ReleaseCapture();
+HWND GetCapture();
+BOOL EnableWindow(HWND hWnd, BOOL bEnable);
+BOOL IsWindowEnabled(HWND hWnd);
+
+// Placement and visibility.
+BOOL ShowWindow(HWND hWnd, int nCmdShow);
+BOOL IsWindowVisible(HWND hWnd);
+BOOL MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags);
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect);
+BOOL GetClientRect(HWND hWnd, LPRECT lpRect);
+BOOL ClientToScreen(HWND hWnd, LPPOINT lpPoint);
+BOOL ScreenToClient(HWND hWnd, LPPOINT lpPoint);
+int MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
+HWND WindowFromPoint(POINT Point);
+HWND ChildWindowFromPoint(HWND hWndParent, POINT Point);
+HWND GetWindow(HWND hWnd, UINT uCmd);
+HWND GetDesktopWindow();
+BOOL BringWindowToTop(HWND hWnd);
+BOOL SystemParametersInfoW(UINT uiAction, UINT uiParam, PVOID pvParam, UINT fWinIni);
+int GetSystemMetrics(int nIndex);
+
+// Painting.
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+using LPPAINTSTRUCT = PAINTSTRUCT*;
+HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
+BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
+HDC GetDC(HWND hWnd);
+HDC GetWindowDC(HWND hWnd);
+int ReleaseDC(HWND hWnd, HDC hDC);
+BOOL InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
+BOOL ValidateRect(HWND hWnd, const RECT* lpRect);
+BOOL UpdateWindow(HWND hWnd);
+BOOL GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
+int GetUpdateRgn(HWND hWnd, HRGN hRgn, BOOL bErase);
+BOOL InvalidateRgn(HWND hWnd, HRGN hRgn, BOOL bErase);
+BOOL RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags);
+int DrawTextW(HDC hdc, LPCWSTR lpchText, int cchText, LPRECT lprc, UINT format);
+BOOL DrawEdge(HDC hdc, LPRECT qrc, UINT edge, UINT grfFlags);
+int FrameRect(HDC hDC, const RECT* lprc, HBRUSH hbr);
+DWORD GetSysColor(int nIndex);
+HBRUSH GetSysColorBrush(int nIndex);
+BOOL SetSysColors(int cElements, const INT* lpaElements, const COLORREF* lpaRgbValues);
+
+// Rectangles.
+BOOL SetRect(LPRECT lprc, int xLeft, int yTop, int xRight, int yBottom);
+BOOL SetRectEmpty(LPRECT lprc);
+BOOL CopyRect(LPRECT lprcDst, const RECT* lprcSrc);
+BOOL IsRectEmpty(const RECT* lprc);
+BOOL EqualRect(const RECT* lprc1, const RECT* lprc2);
+BOOL PtInRect(const RECT* lprc, POINT pt);
+BOOL OffsetRect(LPRECT lprc, int dx, int dy);
+BOOL InflateRect(LPRECT lprc, int dx, int dy);
+BOOL IntersectRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+BOOL UnionRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+BOOL SubtractRect(LPRECT lprcDst, const RECT* lprcSrc1, const RECT* lprcSrc2);
+
+// Input state.
+SHORT GetKeyState(int nVirtKey);
+SHORT GetAsyncKeyState(int vKey);
+BOOL GetCursorPos(LPPOINT lpPoint);
+
+// Timers.
+using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
+BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
+
+// Modules and resources.
+#define MAKEINTRESOURCEW(i) reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(static_cast<WORD>(i)))
+#define MAKEINTRESOURCE MAKEINTRESOURCEW
+#define IS_INTRESOURCE(r) ((reinterpret_cast<ULONG_PTR>(r) >> 16) == 0)
+#define RT_BITMAP MAKEINTRESOURCEW(2)
+#define RT_ICON MAKEINTRESOURCEW(3)
+#define RT_MENU MAKEINTRESOURCEW(4)
+#define RT_DIALOG MAKEINTRESOURCEW(5)
+#define RT_STRING MAKEINTRESOURCEW(6)
+#define RT_ACCELERATOR MAKEINTRESOURCEW(9)
+HMODULE GetModuleHandleW(LPCWSTR lpModuleName);
+DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
+int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax);
+HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
+HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
+HMENU LoadMenuW(HINSTANCE hInstance, LPCWSTR lpMenuName);
+HACCEL LoadAcceleratorsW(HINSTANCE hInstance, LPCWSTR lpTableName);
+BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
+BOOL DestroyIcon(HICON hIcon);
 
 int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);

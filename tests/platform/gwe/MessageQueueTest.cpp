@@ -8,11 +8,11 @@ namespace {
 using ce::gwe::MessageQueue;
 
 TEST(MessageQueueTest, PumpRunsOnlyWhenTheQueueIsEmptyAndPostsWakeIt) {
-    std::vector<bool> calls;
+    std::vector<int> calls;
     int wakes = 0;
-    auto pump = [&](bool mayBlock) {
-        calls.push_back(mayBlock);
-        if (mayBlock) PostMessageW(nullptr, WM_USER, 0, 0);
+    auto pump = [&](int timeoutMs) {
+        calls.push_back(timeoutMs);
+        if (timeoutMs != 0) PostMessageW(nullptr, WM_USER, 0, 0);
     };
     MessageQueue::instance().setEventPump(pump, [&] { ++wakes; });
     MSG msg;
@@ -22,7 +22,7 @@ TEST(MessageQueueTest, PumpRunsOnlyWhenTheQueueIsEmptyAndPostsWakeIt) {
     EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), 1);
     MessageQueue::instance().setEventPump(nullptr, nullptr);
     EXPECT_EQ(msg.message, UINT{WM_USER});
-    EXPECT_EQ(calls, (std::vector<bool>{false, true}));
+    EXPECT_EQ(calls, (std::vector<int>{0, -1}));
     EXPECT_EQ(wakes, 2);
 }
 

@@ -1,0 +1,20 @@
+// Input from the presenters and scripts: the stylus in screen coordinates and keys as the
+// handheld's virtual-key codes. Each call posts what the window system makes of it (to the
+// window under the stylus or with the capture, to the focus window), as the device's input
+// thread would.
+#pragma once
+
+#include "windef.h"
+
+namespace ce::gwe::input {
+
+void stylusDown(POINT screen);
+void stylusMove(POINT screen);
+void stylusUp(POINT screen);
+void keyDown(UINT virtualKey);
+void keyUp(UINT virtualKey);
+// Down then up, with Ctrl held around it when control is set.
+void keyPress(UINT virtualKey, bool control = false);
+bool stylusIsDown();
+
+}  // namespace ce::gwe::input
