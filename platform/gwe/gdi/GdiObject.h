@@ -17,6 +17,9 @@ public:
     virtual ~GdiObject() = default;
 
     DWORD type() const { return m_type; }  // OBJ_BRUSH, OBJ_PEN, OBJ_FONT, OBJ_BITMAP, OBJ_REGION
+    // GetObjectW: the object's description (LOGBRUSH, LOGPEN, LOGFONTW, BITMAP) into buffer,
+    // at most size bytes; with no buffer, the size it needs. Returns the bytes written.
+    virtual int describe(int size, void* buffer) const = 0;
     bool isStock() const { return m_stock; }
     void makeStock() { m_stock = true; }
     // How many device contexts have it selected; a selected object cannot be deleted.
@@ -32,12 +35,14 @@ private:
 
 struct Brush : GdiObject {
     Brush(COLORREF color, bool hollow) : GdiObject(OBJ_BRUSH), m_color(color), m_hollow(hollow) {}
+    int describe(int size, void* buffer) const override;
     COLORREF m_color;
     bool m_hollow;  // NULL_BRUSH: fills nothing
 };
 
 struct Pen : GdiObject {
     Pen(int style, int width, COLORREF color) : GdiObject(OBJ_PEN), m_style(style), m_width(width), m_color(color) {}
+    int describe(int size, void* buffer) const override;
     int m_style;
     int m_width;
     COLORREF m_color;
@@ -48,12 +53,14 @@ struct Pen : GdiObject {
 struct Bitmap : GdiObject {
     Bitmap(int width, int height, int bitsPerPixel) :
         GdiObject(OBJ_BITMAP), m_surface(width, height, 0), m_bitsPerPixel(bitsPerPixel) {}
+    int describe(int size, void* buffer) const override;
     Surface m_surface;
     int m_bitsPerPixel;
 };
 
 struct RegionObject : GdiObject {
     explicit RegionObject(Region region) : GdiObject(OBJ_REGION), m_region(std::move(region)) {}
+    int describe(int, void*) const override { return 0; }
     Region m_region;
 };
 
