@@ -1,9 +1,21 @@
-// The GDI object table.
+// The GDI object table. Its handles carry bit 31, which device context handles never do, so
+// that one value never names both a DC and an object (GetObjectType, TransparentImage).
 #include "gwe/gdi/GdiObject.h"
 
 #include "winbase.h"
 
 namespace ce::gdi {
+
+namespace {
+
+constexpr std::uintptr_t c_objectTag = 0x80000000u;
+
+std::uintptr_t slotValue(HGDIOBJ handle) {
+    auto value = reinterpret_cast<std::uintptr_t>(handle);
+    return (value >> 31) == 1 ? value & ~c_objectTag : 0;
+}
+
+}  // namespace
 
 GdiObjects& GdiObjects::instance() {
     static GdiObjects objects;
@@ -11,11 +23,13 @@ GdiObjects& GdiObjects::instance() {
 }
 
 HGDIOBJ GdiObjects::add(std::unique_ptr<GdiObject> object) {
-    return reinterpret_cast<HGDIOBJ>(m_table.add(std::move(object)));
+    std::uintptr_t value = m_table.add(std::move(object));
+    return value ? reinterpret_cast<HGDIOBJ>(value | c_objectTag) : nullptr;
 }
 
 GdiObject* GdiObjects::find(HGDIOBJ handle) const {
-    return m_table.find(reinterpret_cast<std::uintptr_t>(handle));
+    std::uintptr_t value = slotValue(handle);
+    return value ? m_table.find(value) : nullptr;
 }
 
 bool GdiObjects::remove(HGDIOBJ handle) {
@@ -24,7 +38,7 @@ bool GdiObjects::remove(HGDIOBJ handle) {
         SetLastError(ERROR_INVALID_HANDLE);
         return false;
     }
-    m_table.remove(reinterpret_cast<std::uintptr_t>(handle));
+    m_table.remove(slotValue(handle));
     return true;
 }
 

@@ -1,0 +1,60 @@
+// Clipped drawing on a DC's surface, reporting the touched area once.
+#include "gwe/gdi/Canvas.h"
+
+#include <algorithm>
+
+#include "gwe/gdi/GdiObject.h"
+
+namespace ce::gdi {
+
+Canvas::Canvas(DeviceContext& dc) :
+    m_dc(dc), m_surface(dc.surface()), m_clip(dc.clipRegion()), m_monochrome(isMonochrome(dc)) {}
+
+Canvas::~Canvas() {
+    if (!isEmpty(m_touched)) m_dc.paintedOver(m_touched);
+}
+
+bool Canvas::isMonochrome(const DeviceContext& dc) {
+    if (dc.kind() != DeviceContext::Kind::Memory) return false;
+    const Bitmap* bitmap = static_cast<const Bitmap*>(GdiObjects::instance().find(dc.state().bitmap));
+    return bitmap && bitmap->m_bitsPerPixel == 1;
+}
+
+// Nearest by distance in RGB space, which comes down to the sum of the components.
+Pixel Canvas::toMonochrome(Pixel pixel) {
+    int sum = static_cast<int>((pixel >> 16) & 0xFF) + static_cast<int>((pixel >> 8) & 0xFF) +
+              static_cast<int>(pixel & 0xFF);
+    return sum >= 383 ? 0xFFFFFF : 0;
+}
+
+Pixel Canvas::pixelOf(COLORREF color) const {
+    Pixel pixel = toPixel(color & 0xFFFFFF);
+    return m_monochrome ? toMonochrome(pixel) : pixel;
+}
+
+std::optional<Pixel> Canvas::brushPixel() const {
+    const Brush* brush = static_cast<const Brush*>(GdiObjects::instance().find(m_dc.state().brush));
+    if (!brush || brush->m_hollow) return std::nullopt;
+    return pixelOf(brush->m_color);
+}
+
+void Canvas::fill(const RECT& rect, Pixel value) {
+    forEach(rect, [value](Pixel& pixel, int, int) { pixel = value; });
+}
+
+void Canvas::plot(int x, int y, Pixel value) {
+    if (!m_clip.contains(POINT{x, y})) return;
+    m_surface.setPixel(x, y, value);
+    touched(RECT{x, y, x + 1, y + 1});
+}
+
+void Canvas::touched(const RECT& area) {
+    if (isEmpty(m_touched)) {
+        m_touched = area;
+        return;
+    }
+    m_touched = RECT{std::min(m_touched.left, area.left), std::min(m_touched.top, area.top),
+                     std::max(m_touched.right, area.right), std::max(m_touched.bottom, area.bottom)};
+}
+
+}  // namespace ce::gdi
