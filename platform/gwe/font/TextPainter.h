@@ -1,0 +1,48 @@
+// Draws laid-out text into a device context's surface: the background, the glyphs in the
+// text colour and the underline, all inside one clip, remembering what it touched.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "gwe/ScreenText.h"
+#include "gwe/font/GlyphRun.h"
+#include "gwe/gdi/DeviceContext.h"
+#include "gwe/gdi/Region.h"
+
+namespace ce::font {
+
+class TextPainter {
+public:
+    // clip is in surface coordinates.
+    TextPainter(gdi::DeviceContext& dc, const Font& font, gdi::Region clip);
+
+    // Fills a surface rectangle with the DC's background colour.
+    void fillBackground(const RECT& rect);
+    // The run with its cell's top-left corner at origin (surface coordinates); marked, when
+    // given, is underlined on its own (the character after a '&' prefix).
+    void drawRun(const GlyphRun& run, POINT origin, const PlacedGlyph* marked = nullptr);
+
+    // Notes a run of text for the screen text (window DCs only): box is where the run's cell
+    // is on the surface, cut down to the clip.
+    void recordRun(const RECT& box, std::u16string_view text);
+    // Tells the DC what was painted over, then records the runs noted.
+    void finish();
+
+    // The part of the surface changed so far; empty when nothing was.
+    const RECT& touched() const { return m_touched; }
+
+private:
+    void fill(const RECT& rect, gdi::Pixel pixel);
+    void drawGlyph(const Glyph& glyph, int x, int baseline, gdi::Pixel pixel);
+    void drawLines(int left, int right, int baseline, gdi::Pixel pixel);
+    void addTouched(const RECT& rect);
+
+    gdi::DeviceContext& m_dc;
+    const Font& m_font;
+    gdi::Region m_clip;
+    RECT m_touched{};
+    std::vector<gwe::TextRun> m_runs;
+};
+
+}  // namespace ce::font
