@@ -490,6 +490,25 @@ BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 #define RT_DIALOG MAKEINTRESOURCEW(5)
 #define RT_STRING MAKEINTRESOURCEW(6)
 #define RT_ACCELERATOR MAKEINTRESOURCEW(9)
+// Menu item flags, as menu resources and the menu calls use them.
+#define MF_STRING 0x0000
+#define MF_GRAYED 0x0001
+#define MF_DISABLED 0x0002
+#define MF_CHECKED 0x0008
+#define MF_POPUP 0x0010
+#define MF_SEPARATOR 0x0800
+// An accelerator table entry.
+#define FVIRTKEY 0x01
+#define FNOINVERT 0x02
+#define FSHIFT 0x04
+#define FCONTROL 0x08
+#define FALT 0x10
+struct ACCEL {
+    BYTE fVirt;
+    WORD key;
+    WORD cmd;
+};
+using LPACCEL = ACCEL*;
 HMODULE GetModuleHandleW(LPCWSTR lpModuleName);
 DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax);
