@@ -1,0 +1,60 @@
+// Carries out a script's commands, one idle moment at a time: each runs when the message
+// queue has nothing left to do, so the screen it looks at is settled, and modal loops run
+// commands as the main loop does. When the commands are done it closes the program.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "display/ScriptCommand.h"
+
+namespace ce::display {
+
+class ScriptRunner {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // The stylus stays down this long for `hold`: the handheld's 400 ms tap-and-hold delay
+    // and a margin, during which messages (and the shell's timers) keep flowing.
+    static constexpr std::chrono::milliseconds c_holdTime{600};
+    // After the script asks the program to close: how long before quitting its loop, and
+    // again before giving up on it.
+    static constexpr std::chrono::milliseconds c_closeGrace{2000};
+    static constexpr int c_failureExitCode = 99;
+
+    explicit ScriptRunner(std::vector<ScriptCommand> commands,
+                          std::chrono::milliseconds closeGrace = c_closeGrace);
+
+    // Reads and parses a script file; any fault ends the process as a failed command does.
+    static ScriptRunner fromFile(const std::string& path);
+
+    // The queue is idle: runs whatever is due. Returns how long the caller may wait before
+    // the next call (ms; -1: as long as it likes), 0 when it has just given the program input.
+    int onIdle();
+
+    // Prints "script:LINE: reason" and the screen text to stderr, then ends the process.
+    [[noreturn]] static void fail(int line, const std::string& reason);
+
+private:
+    enum class Outcome { Next, GaveInput, Waits };
+
+    Outcome run(const ScriptCommand& command);
+    Outcome runPointer(const ScriptCommand& command, POINT point);
+    Outcome runClick(const ScriptCommand& command);
+    Outcome runExpect(const ScriptCommand& command, bool present);
+    Outcome runHibernate();
+    Outcome runClose(const ScriptCommand& command);
+    int finish();
+    int millisecondsUntilResume() const;
+
+    std::vector<ScriptCommand> m_commands;
+    size_t m_next = 0;
+    Clock::time_point m_resumeAt{};
+    std::optional<POINT> m_pendingStylusUp;  // tap and hold lift the stylus on a later turn
+    std::chrono::milliseconds m_closeGrace;
+    int m_closeAttempts = 0;
+};
+
+}  // namespace ce::display

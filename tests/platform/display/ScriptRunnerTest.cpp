@@ -1,0 +1,159 @@
+// Scripts driving a real window through the headless presenter: commands run at idle time,
+// input reaches the window, timers keep firing while the script waits or holds, the run
+// ends by closing the foreground window, and a failure exits with 99 and the screen text.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "display/HeadlessPresenter.h"
+#include "display/ScriptParser.h"
+#include "display/ScriptRunner.h"
+#include "gwe/ScreenText.h"
+#include "platform/display/TextWindow.h"
+#include "support/ScratchFolder.h"
+
+namespace ce::display {
+namespace {
+
+using displaytest::TextWindow;
+using namespace std::chrono_literals;
+
+class ScriptRunnerTest : public ::testing::Test {
+protected:
+    void TearDown() override { installPresenter(std::make_unique<HeadlessPresenter>()); }
+
+    static void install(const std::string& script, std::chrono::milliseconds closeGrace) {
+        ParsedScript parsed = ScriptParser::parse(script);
+        EXPECT_FALSE(parsed.error) << parsed.error->line << ": " << parsed.error->reason;
+        auto presenter = std::make_unique<HeadlessPresenter>();
+        presenter->setScript(std::make_unique<ScriptRunner>(std::move(parsed.commands), closeGrace));
+        installPresenter(std::move(presenter));
+    }
+
+    // The program's message loop; returns its exit code.
+    static int loop() {
+        MSG msg;
+        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        return static_cast<int>(msg.wParam);
+    }
+
+    static int run(const std::string& script, std::chrono::milliseconds closeGrace = 500ms) {
+        install(script, closeGrace);
+        return loop();
+    }
+
+    // The centre of the first visible run with this text, in the window's client coordinates.
+    static LPARAM clientCentreOf(HWND hwnd, const std::u16string& text) {
+        for (const gwe::TextRun& run : gwe::ScreenText::instance().visibleRuns()) {
+            if (run.text != text) continue;
+            POINT centre{(run.rect.left + run.rect.right) / 2, (run.rect.top + run.rect.bottom) / 2};
+            ScreenToClient(hwnd, &centre);
+            return MAKELPARAM(centre.x, centre.y);
+        }
+        ADD_FAILURE() << "no visible run of the text";
+        return 0;
+    }
+};
+
+TEST_F(ScriptRunnerTest, ClickTapsTheCentreOfVisibleTextKeysArriveAndTheEndClosesTheProgram) {
+    TextWindow window(u"Databases");
+    LPARAM centre = clientCentreOf(window.hwnd(), u"Databases");
+    test_support::ScratchFolder folder("display-runner");
+    std::string dump = folder.file("screen.txt");
+    EXPECT_EQ(run("expect Datab\nexpect-not Records\nclick \"Databases\"\nkey RETURN\nkey CTRL+S\ntext " + dump), 0);
+
+    EXPECT_FALSE(IsWindow(window.hwnd()));
+    std::vector<MSG> down = window.received(WM_LBUTTONDOWN);
+    std::vector<MSG> up = window.received(WM_LBUTTONUP);
+    ASSERT_EQ(down.size(), 1u);
+    ASSERT_EQ(up.size(), 1u);
+    EXPECT_EQ(down[0].lParam, centre);
+    EXPECT_EQ(up[0].lParam, centre);
+    std::vector<WPARAM> keys;
+    for (const MSG& msg : window.received(WM_KEYDOWN)) keys.push_back(msg.wParam);
+    EXPECT_EQ(keys, (std::vector<WPARAM>{VK_RETURN, VK_CONTROL, 'S'}));
+    EXPECT_EQ(window.received(WM_CLOSE).size(), 1u);
+    std::ifstream file(dump);
+    std::string line;
+    ASSERT_TRUE(std::getline(file, line));
+    EXPECT_NE(line.find("\tDatabases"), std::string::npos) << line;
+}
+
+TEST_F(ScriptRunnerTest, HoldKeepsTheStylusDownWhileTimersFireAndWaitLetsTimeOn) {
+    TextWindow window(u"Hold here");
+    SetTimer(window.hwnd(), 1, 50, nullptr);
+    run("hold 30 100\nwait 200");
+    std::vector<MSG> received = window.received();
+    auto at = [&](UINT message) {
+        return std::find_if(received.begin(), received.end(), [message](const MSG& m) { return m.message == message; });
+    };
+    ASSERT_NE(at(WM_LBUTTONDOWN), received.end());
+    ASSERT_NE(at(WM_LBUTTONUP), received.end());
+    EXPECT_GE(at(WM_LBUTTONUP)->time - at(WM_LBUTTONDOWN)->time, 400u);  // beyond the tap-and-hold delay
+    auto timersWhileDown = std::count_if(at(WM_LBUTTONDOWN), at(WM_LBUTTONUP),
+                                         [](const MSG& m) { return m.message == WM_TIMER; });
+    EXPECT_GE(timersWhileDown, 4);
+    auto timersAfter = std::count_if(at(WM_LBUTTONUP), received.end(), [](const MSG& m) { return m.message == WM_TIMER; });
+    EXPECT_GE(timersAfter, 2);
+    POINT client{30, 100};
+    ScreenToClient(window.hwnd(), &client);
+    EXPECT_EQ(at(WM_LBUTTONDOWN)->lParam, MAKELPARAM(client.x, client.y));
+}
+
+TEST_F(ScriptRunnerTest, HibernateReachesEveryTopLevelWindowAndCloseTheForegroundOne) {
+    TextWindow background(u"Behind", false);
+    TextWindow front(u"In front");
+    EXPECT_EQ(GetForegroundWindow(), front.hwnd());
+    run("hibernate\nclose");
+    EXPECT_EQ(background.received(WM_HIBERNATE).size(), 1u);
+    EXPECT_EQ(front.received(WM_HIBERNATE).size(), 1u);
+    EXPECT_EQ(front.received(WM_CLOSE).size(), 1u);  // the end of the script found it gone
+    EXPECT_TRUE(background.received(WM_CLOSE).empty());
+}
+
+TEST_F(ScriptRunnerTest, AProgramThatWillNotCloseHasItsLoopEndedAfterAGracePeriod) {
+    TextWindow window(u"Stubborn");
+    window.refuseClose();
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(run("", 100ms), 0);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 100ms);
+    EXPECT_TRUE(IsWindow(window.hwnd()));
+    EXPECT_EQ(window.received(WM_CLOSE).size(), 1u);
+}
+
+using ScriptRunnerDeathTest = ScriptRunnerTest;
+
+TEST_F(ScriptRunnerDeathTest, AFailedCommandPrintsItsLineAndTheScreenTextAndExitsWith99) {
+    TextWindow window(u"Databases");
+    EXPECT_EXIT(run("# check\nexpect Databases\nexpect Records"), ::testing::ExitedWithCode(99),
+                "^script:3: expected text not on the screen: \"Records\"\n.*\tDatabases\n");
+    EXPECT_EXIT(run("expect-not Data"), ::testing::ExitedWithCode(99), "^script:1: unexpected text");
+    EXPECT_EXIT(run("\nclick Nowhere"), ::testing::ExitedWithCode(99), "^script:2: no visible text \"Nowhere\"");
+    EXPECT_EXIT(run("tap 240 10"), ::testing::ExitedWithCode(99), "^script:1: 240,10 is off the screen");
+    EXPECT_EXIT(run("text /nonexistent/screen.txt"), ::testing::ExitedWithCode(99), "^script:1: cannot write");
+}
+
+TEST_F(ScriptRunnerDeathTest, ScriptFilesThatCannotBeReadOrParsedFailBeforeAnythingRuns) {
+    test_support::ScratchFolder folder("display-script");
+    std::ofstream(folder.file("bad.script")) << "tap 1 2\n# fine so far\nswipe 1 2 3 4\n";
+    EXPECT_EXIT(ScriptRunner::fromFile(folder.file("bad.script")), ::testing::ExitedWithCode(99),
+                "^script:3: unknown command 'swipe'");
+    EXPECT_EXIT(ScriptRunner::fromFile(folder.file("none.script")), ::testing::ExitedWithCode(99),
+                "^script:0: cannot read the script .*none.script");
+}
+
+TEST_F(ScriptRunnerDeathTest, AProgramThatNeverEndsFailsAfterTheScript) {
+    TextWindow window(u"Immortal");
+    window.refuseClose();
+    install("", 50ms);
+    auto loopForever = [] {
+        for (;;) loop();  // a program that goes on after its loop ends
+    };
+    EXPECT_EXIT(loopForever(), ::testing::ExitedWithCode(99), "^script:0: the program did not end");
+}
+
+}  // namespace
+}  // namespace ce::display
