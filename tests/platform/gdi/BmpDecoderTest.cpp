@@ -100,5 +100,24 @@ TEST(BmpDecoder, MalformedFilesAreRefusedAsInvalidData) {
     EXPECT_TRUE(refused({}));
 }
 
+// Run under the address sanitizer, this shows no header value makes the decoder read past
+// the buffer.
+TEST(BmpDecoder, EveryTruncationIsRefusedAndCorruptHeadersNeverReadOutside) {
+    const std::vector<BYTE> good = buildBmp(4, {{0, 1, 2}, {3, 2, 1}}, {RGB(1, 1, 1), RGB(2, 2, 2)});
+    for (size_t length = 0; length < good.size(); ++length) {
+        std::vector<BYTE> cut(good.begin(), good.begin() + static_cast<long>(length));
+        EXPECT_EQ(ce::gdi::createBitmapFromBmp(cut.data(), cut.size()), nullptr) << length;
+    }
+    std::uint32_t seed = 12345;
+    for (int round = 0; round < 3000; ++round) {
+        std::vector<BYTE> file = good;
+        for (int flips = 0; flips < 3; ++flips) {
+            seed = seed * 1103515245 + 12345;
+            file[(seed >> 8) % 62] = static_cast<BYTE>(seed >> 24);
+        }
+        if (HBITMAP bitmap = ce::gdi::createBitmapFromBmp(file.data(), file.size())) DeleteObject(bitmap);
+    }
+}
+
 }  // namespace
 }  // namespace gditest
