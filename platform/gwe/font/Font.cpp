@@ -50,12 +50,15 @@ Font::Font(const LOGFONTW& logFont) {
     double cellPerEm = logFont.lfHeight > 0 ? library.cellPerEm(choice.path, choice.index) : 1.0;
     int em = emHeight(logFont.lfHeight, cellPerEm, gwe::Screen::instance().dpi());
     m_face = library.face(choice.path, choice.index, em);
-    m_style = GlyphStyle{choice.emboldened, choice.obliqued, asksSmoothing(logFont)};
     m_faceName = fromUtf8(m_face ? m_face->family() : choice.family);
     if (m_face) {
         m_metrics = m_face->metrics().textMetrics();
         m_decorations = m_face->metrics().decorations();
+        // What the file lacks is made up: bold by thicker strokes, italic by slanting.
+        m_style.emboldened = bold && m_metrics.tmWeight < FW_SEMIBOLD;
+        m_style.obliqued = logFont.lfItalic && !m_face->isItalic();
     }
+    m_style.antialiased = asksSmoothing(logFont);
     adjustMetrics(logFont);
 }
 

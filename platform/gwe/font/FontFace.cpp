@@ -24,6 +24,10 @@ FontFace::~FontFace() {
     FT_Done_Face(m_face);
 }
 
+bool FontFace::isItalic() const {
+    return (m_face->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+}
+
 // The handheld drew its small text from hand-tuned one-bit strikes; where the file has one
 // for exactly this size, its glyphs are the ones to draw.
 StrikeUse FontFace::selectStrike() {

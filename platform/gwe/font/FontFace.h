@@ -26,6 +26,7 @@ public:
     int ppem() const { return m_ppem; }
     bool hasStrike() const { return m_rendering.strike != StrikeUse::None; }
     const std::string& family() const { return m_family; }
+    bool isItalic() const;
     const FaceMetrics& metrics() const { return *m_metrics; }
 
     // The glyph of a code point; a character the face lacks gets its default glyph.

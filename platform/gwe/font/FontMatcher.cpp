@@ -1,5 +1,6 @@
 // Face matching through fontconfig. Fontconfig substitutes silently, so the family it
-// returns is compared with the one asked for.
+// returns is compared with the one asked for. Its weight and slant in the result are not
+// the file's (its synthetic rules rewrite them), so the face itself says what it lacks.
 #include "gwe/font/FontMatcher.h"
 
 #include <algorithm>
@@ -40,18 +41,12 @@ FcPattern* request(const std::string& family, bool bold, bool italic) {
     return pattern;
 }
 
-void describeMatch(FcPattern* font, const std::string& family, bool bold, bool italic, FaceChoice& choice) {
+void describeMatch(FcPattern* font, const std::string& family, FaceChoice& choice) {
     FcChar8* file = nullptr;
     if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) return;
     choice.path = reinterpret_cast<const char*>(file);
     FcPatternGetInteger(font, FC_INDEX, 0, &choice.index);
     choice.family = hasFamily(font, family) ? family : firstFamily(font);
-    int weight = FC_WEIGHT_REGULAR;
-    int slant = FC_SLANT_ROMAN;
-    FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
-    FcPatternGetInteger(font, FC_SLANT, 0, &slant);
-    choice.emboldened = bold && weight < FC_WEIGHT_DEMIBOLD;
-    choice.obliqued = italic && slant == FC_SLANT_ROMAN;
 }
 
 }  // namespace
@@ -80,7 +75,7 @@ FaceChoice FontMatcher::match(const std::string& family, bool bold, bool italic)
     FcResult result = FcResultNoMatch;
     FcPattern* font = FcFontMatch(m_config, pattern, &result);
     if (font) {
-        describeMatch(font, family, bold, italic, choice);
+        describeMatch(font, family, choice);
         FcPatternDestroy(font);
     }
     FcPatternDestroy(pattern);

@@ -1,5 +1,5 @@
-// Finds the font file for a face name, weight and slant through fontconfig, and says what
-// it had to make up: a family it substituted, a bold or italic the file lacks.
+// Finds the font file for a face name, weight and slant through fontconfig, and notices
+// when it substituted another family.
 #pragma once
 
 #include <map>
@@ -14,8 +14,6 @@ struct FaceChoice {
     std::string path;  // empty when nothing at all was found
     int index = 0;
     std::string family;
-    bool emboldened = false;  // bold asked for, the file is not
-    bool obliqued = false;    // italic asked for, the file is upright
 };
 
 class FontMatcher {

@@ -139,6 +139,38 @@ TEST_F(ExtTextOutTest, AnUnderlinedFontRulesTheWholeRunBelowTheBaseline) {
     EXPECT_EQ(canvas->pixel(cell.right, ruled), c_white);
 }
 
+// Leftmost inked column of a row, or -1.
+int firstInk(const TextCanvas& canvas, int y) {
+    for (int x = 0; x < canvas.surface().width(); ++x)
+        if (canvas.pixel(x, y) != c_white) return x;
+    return -1;
+}
+
+TEST_F(ExtTextOutTest, TextIsOneBitUnlessSmoothingIsAskedForAndItalicLeansRight) {
+    LOGFONTW logFont{};
+    logFont.lfHeight = -24;
+    use(CreateFontIndirectW(&logFont));
+    SetTextColor(hdc(), RGB(0, 0, 0));
+    draw(10, 5, u"Os");
+    RECT cell = cellAt(10, 5, u"Os");
+    int area = (cell.right - cell.left) * (cell.bottom - cell.top);
+    int grey = canvas->countOther(cell, 0) + canvas->countOther(cell, c_white) - area;  // neither
+    EXPECT_EQ(grey, 0) << "an outline size drawn with grey pixels";
+
+    logFont.lfQuality = ANTIALIASED_QUALITY;
+    use(CreateFontIndirectW(&logFont));
+    SetTextColor(hdc(), RGB(0, 0, 0));
+    draw(10, 5, u"Os");
+    grey = canvas->countOther(cell, 0) + canvas->countOther(cell, c_white) - area;
+    EXPECT_GT(grey, 10);
+
+    logFont.lfQuality = DEFAULT_QUALITY;
+    logFont.lfItalic = TRUE;
+    use(CreateFontIndirectW(&logFont));
+    draw(10, 5, u"l");
+    EXPECT_GT(firstInk(*canvas, 5 + 6), firstInk(*canvas, 5 + 23));  // Tahoma has no italic: slanted
+}
+
 TEST_F(ExtTextOutTest, BadArgumentsFail) {
     EXPECT_FALSE(ExtTextOutW(nullptr, 0, 0, 0, nullptr, u"a", 1, nullptr));
     EXPECT_FALSE(ExtTextOutW(hdc(), 0, 0, 0, nullptr, nullptr, 1, nullptr));
