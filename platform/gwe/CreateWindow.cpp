@@ -1,7 +1,9 @@
 // CreateWindowExW: builds the window from its class, links it into the tree and sends
-// WM_CREATE. CE sends no non-client messages, so there is no WM_NCCREATE.
+// WM_CREATE, then WM_SIZE and WM_MOVE, then shows it if it has WS_VISIBLE. CE sends no
+// non-client messages, so there is no WM_NCCREATE.
 #include <memory>
 
+#include "gwe/Placement.h"
 #include "gwe/Window.h"
 #include "gwe/WindowClass.h"
 #include "winbase.h"
@@ -35,10 +37,9 @@ std::unique_ptr<Window> makeWindow(ce::gwe::WindowClass& cls, const CREATESTRUCT
     window->m_id = reinterpret_cast<UINT_PTR>(cs.hMenu);
     if (cs.lpszName) window->m_text = cs.lpszName;
     window->m_extra.assign(static_cast<size_t>(cls.info().cbWndExtra), 0);
-    // Placement proper (CW_USEDEFAULT, the screen's work area) comes with the window manager.
-    auto coordinate = [](int value) { return value == CW_USEDEFAULT ? 0 : value; };
-    window->m_rect = RECT{coordinate(cs.x), coordinate(cs.y), coordinate(cs.x) + coordinate(cs.cx),
-                          coordinate(cs.y) + coordinate(cs.cy)};
+    // A window comes into being hidden: WS_VISIBLE is shown once WM_CREATE has succeeded.
+    window->m_style &= ~WS_VISIBLE;
+    window->m_rect = ce::gwe::initialRect(cs);
     return window;
 }
 
@@ -64,6 +65,9 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
         DestroyWindow(hwnd);
         return nullptr;
     }
-    // WM_CREATE may have destroyed the window itself.
+    // WM_CREATE may have destroyed the window itself, and so may anything sent after it.
+    if (!IsWindow(hwnd)) return nullptr;
+    ce::gwe::sendSizeAndMove(hwnd);
+    if (IsWindow(hwnd) && (dwStyle & WS_VISIBLE)) ShowWindow(hwnd, SW_SHOW);
     return IsWindow(hwnd) ? hwnd : nullptr;
 }

@@ -1,9 +1,12 @@
-// DefWindowProcW: the default handling of the messages this core knows. WM_CLOSE destroys
+// DefWindowProcW: the default handling of the messages the system knows. WM_CLOSE destroys
 // the window, the text messages keep the window's own text, WM_HELP goes up to the parent
-// or owner (CE passes no HELPINFO); everything else answers 0.
+// or owner (CE passes no HELPINFO), activation takes the focus, WM_ERASEBKGND fills with the
+// class brush and WM_PAINT validates; everything else answers 0.
 #include <algorithm>
 
+#include "gwe/Activation.h"
 #include "gwe/Window.h"
+#include "gwe/WindowClass.h"
 
 namespace {
 
@@ -23,6 +26,23 @@ LRESULT getText(const Window& window, WPARAM size, LPWSTR buffer) {
     return static_cast<LRESULT>(count);
 }
 
+// The class brush may be a real brush or a system colour index plus one, as FillRect takes.
+LRESULT eraseBackground(const Window& window, HDC hdc) {
+    HBRUSH brush = window.m_class->info().hbrBackground;
+    if (!brush) return 0;
+    RECT area;
+    GetClipBox(hdc, &area);
+    FillRect(hdc, &area, brush);
+    return 1;
+}
+
+LRESULT validate(HWND hwnd) {
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
 LRESULT forwardHelp(const Window& window, WPARAM wParam, LPARAM lParam) {
     HWND up = window.m_parent ? window.m_parent : window.m_owner;
     if (up) SendMessageW(up, WM_HELP, wParam, lParam);
@@ -36,7 +56,15 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     if (!window) return 0;
     switch (Msg) {
     case WM_CLOSE: DestroyWindow(hWnd); return 0;
-    case WM_SETTEXT: return setText(*window, reinterpret_cast<LPCWSTR>(lParam));
+    case WM_SETTEXT:
+        setText(*window, reinterpret_cast<LPCWSTR>(lParam));
+        if (hWnd == GetActiveWindow()) ce::gwe::notifyActivationListener();
+        return TRUE;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) SetFocus(hWnd);
+        return 0;
+    case WM_ERASEBKGND: return eraseBackground(*window, reinterpret_cast<HDC>(wParam));
+    case WM_PAINT: return validate(hWnd);
     case WM_GETTEXT: return getText(*window, wParam, reinterpret_cast<LPWSTR>(lParam));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(window->m_text.size());
     case WM_HELP: return forwardHelp(*window, wParam, lParam);

@@ -1,8 +1,11 @@
-// DestroyWindow in Win32 order: owned windows go first; then WM_DESTROY to the window and
+// DestroyWindow in Win32 order: owned windows go first; then the window leaves the screen
+// (handing on activation, focus and capture); then WM_DESTROY to the window and
 // down its tree, parent before child; then WM_NCDESTROY up the tree, children before their
 // parent, each handle going stale right after its own WM_NCDESTROY. Children are visited in
 // creation order. Calls from inside these handlers are safe: a window already on its way
 // is left to the destruction under way.
+#include "gwe/Placement.h"
+#include "gwe/Timers.h"
 #include "gwe/Window.h"
 
 namespace {
@@ -37,6 +40,7 @@ void finishDestroy(HWND hwnd) {
         finishDestroy(child);
     }
     SendMessageW(hwnd, WM_NCDESTROY, 0, 0);
+    ce::gwe::killTimersOf(hwnd);
     tree().remove(hwnd);
 }
 
@@ -47,6 +51,9 @@ BOOL DestroyWindow(HWND hWnd) {
     if (!window) return FALSE;
     if (window->m_destroying) return TRUE;
     for (HWND owned : tree().ownedBy(hWnd)) DestroyWindow(owned);
+    window = tree().find(hWnd);
+    if (!window || window->m_destroying) return TRUE;
+    ce::gwe::hideWindow(*window);
     sendDestroy(hWnd);
     finishDestroy(hWnd);
     return TRUE;

@@ -4,7 +4,7 @@
 // thread would.
 #pragma once
 
-#include "windef.h"
+#include "winuser.h"
 
 namespace ce::gwe::input {
 
@@ -18,3 +18,10 @@ void keyPress(UINT virtualKey, bool control = false);
 bool stylusIsDown();
 
 }  // namespace ce::gwe::input
+
+namespace ce::gwe {
+// Whether a key is held as of the key messages taken from the queue so far, for GetKeyState
+// and for the characters keys make; noteRetrieved keeps that state.
+bool keyIsDown(UINT virtualKey);
+void noteRetrieved(const MSG& msg);
+}  // namespace ce::gwe

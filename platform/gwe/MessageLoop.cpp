@@ -1,6 +1,7 @@
 // Sending, posting and retrieving messages: SendMessageW calls the window procedure at once;
 // everything posted waits in the thread's MessageQueue until GetMessageW or PeekMessageW.
 // Messages sent from another thread are not supported: one thread runs every window.
+#include "gwe/Input.h"
 #include "gwe/MessageQueue.h"
 #include "gwe/Window.h"
 #include "winbase.h"
@@ -23,10 +24,12 @@ WNDPROC procedureOf(HWND hwnd) {
     return window ? window->m_wndProc : nullptr;
 }
 
-// The character a key makes by itself. Keyboard state (shift, caps lock) arrives with input
-// handling; until then letters come out lower case.
+// The character a key makes: letters lower case (the handheld's keys have no shift here),
+// control characters with Ctrl held.
 WCHAR characterOf(WPARAM key) {
-    if (key >= 'A' && key <= 'Z') return static_cast<WCHAR>(key - 'A' + 'a');
+    bool control = ce::gwe::keyIsDown(VK_CONTROL);
+    if (key >= 'A' && key <= 'Z') return static_cast<WCHAR>(control ? key - 'A' + 1 : key - 'A' + 'a');
+    if (control) return 0;
     if (key >= '0' && key <= '9') return static_cast<WCHAR>(key);
     switch (key) {
     case VK_SPACE: return u' ';
@@ -62,6 +65,7 @@ BOOL GetMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax)
     }
     if (!checkFilterWindow(hWnd)) return -1;
     MessageQueue::instance().get(MessageFilter{hWnd, wMsgFilterMin, wMsgFilterMax}, *lpMsg);
+    ce::gwe::noteRetrieved(*lpMsg);
     return lpMsg->message != WM_QUIT;
 }
 
@@ -75,9 +79,12 @@ BOOL PeekMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFilterMax
     MessageQueue& queue = MessageQueue::instance();
     MessageFilter filter{hWnd, wMsgFilterMin, wMsgFilterMax};
     bool remove = wRemoveMsg & PM_REMOVE;
-    if (queue.peek(filter, remove, *lpMsg)) return TRUE;
-    queue.pump();
-    return queue.peek(filter, remove, *lpMsg);
+    if (!queue.peek(filter, remove, *lpMsg)) {
+        queue.pump();
+        if (!queue.peek(filter, remove, *lpMsg)) return FALSE;
+    }
+    if (remove) ce::gwe::noteRetrieved(*lpMsg);
+    return TRUE;
 }
 
 // Key messages count as translated whether or not they make a character, as on Win32.
@@ -91,9 +98,15 @@ BOOL TranslateMessage(const MSG* lpMsg) {
     return TRUE;
 }
 
-// Thread messages (null hwnd) have no procedure and are not dispatched.
+// Thread messages (null hwnd) have no procedure and are not dispatched; a timer with a
+// procedure calls it instead of the window's.
 LRESULT DispatchMessageW(const MSG* lpMsg) {
-    if (!lpMsg || !lpMsg->hwnd) return 0;
+    if (!lpMsg) return 0;
+    if (lpMsg->message == WM_TIMER && lpMsg->lParam) {
+        reinterpret_cast<TIMERPROC>(lpMsg->lParam)(lpMsg->hwnd, WM_TIMER, lpMsg->wParam, lpMsg->time);
+        return 0;
+    }
+    if (!lpMsg->hwnd) return 0;
     return SendMessageW(lpMsg->hwnd, lpMsg->message, lpMsg->wParam, lpMsg->lParam);
 }
 

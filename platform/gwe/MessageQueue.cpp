@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "display/Presenter.h"
+#include "gwe/Painting.h"
+#include "gwe/Timers.h"
 #include "gwe/Window.h"
 #include "winbase.h"
 
@@ -27,8 +29,16 @@ bool MessageFilter::matchesWindow(HWND target) const {
     return target && (target == hwnd || WindowTree::instance().isDescendant(hwnd, target));
 }
 
+// Paint comes before timers, as on Win32.
 MessageQueue& MessageQueue::instance() {
     static MessageQueue queue;
+    static bool sourcesAdded = [] {
+        queue.addMessageSource(takePaintMessage);
+        queue.addMessageSource(takeTimerMessage);
+        queue.addDeadline(msUntilNextTimer);
+        return true;
+    }();
+    (void)sourcesAdded;
     return queue;
 }
 

@@ -18,10 +18,22 @@ void ScreenText::add(TextRun run) {
     m_runs.push_back(std::move(run));
 }
 
+namespace {
+
+long long areaOf(const RECT& rect) {
+    return gdi::isEmpty(rect) ? 0 : static_cast<long long>(rect.right - rect.left) * (rect.bottom - rect.top);
+}
+
+// A run is gone once at least half of it has been painted over: a fill that only grazes
+// its edge (a neighbouring row's background) leaves it readable.
+bool mostlyCovered(const RECT& run, const RECT& area) {
+    return 2 * areaOf(gdi::intersection(run, area)) >= areaOf(run);
+}
+
+}  // namespace
+
 void ScreenText::erase(HWND window, const RECT& area) {
-    std::erase_if(m_runs, [&](const TextRun& run) {
-        return run.window == window && !gdi::isEmpty(gdi::intersection(run.rect, area));
-    });
+    std::erase_if(m_runs, [&](const TextRun& run) { return run.window == window && mostlyCovered(run.rect, area); });
 }
 
 void ScreenText::forget(HWND window) {

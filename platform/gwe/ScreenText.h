@@ -21,9 +21,9 @@ class ScreenText {
 public:
     static ScreenText& instance();
 
-    // A run drawn; it replaces runs of the same window it overlaps.
+    // A run drawn; it replaces runs of the same window it mostly covers.
     void add(TextRun run);
-    // The window painted over area (screen coordinates): its runs there are gone.
+    // The window painted over area (screen coordinates): its runs mostly inside it are gone.
     void erase(HWND window, const RECT& area);
     // The window was destroyed, hidden or moved: all its runs are gone.
     void forget(HWND window);

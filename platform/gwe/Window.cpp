@@ -21,7 +21,10 @@ HWND WindowTree::add(std::unique_ptr<Window> window) {
     if (!value) return nullptr;
     HWND hwnd = reinterpret_cast<HWND>(value);
     raw->m_handle = hwnd;
-    if (Window* parent = find(raw->m_parent)) parent->m_children.push_back(hwnd);
+    if (Window* parent = find(raw->m_parent))
+        parent->m_children.push_back(hwnd);
+    else
+        raise(hwnd);
     raw->m_class->addWindow();
     MessageQueue::instance().attachWindow(hwnd);
     return hwnd;
@@ -31,9 +34,11 @@ void WindowTree::remove(HWND hwnd) {
     std::unique_ptr<Window> window = m_table.remove(key(hwnd));
     if (!window) return;
     unlinkFromParent(*window);
+    std::erase(m_topLevel, hwnd);
     for (HWND owned : ownedBy(hwnd)) find(owned)->m_owner = nullptr;
     window->m_class->removeWindow();
-    if (m_active == hwnd) m_active = nullptr;
+    for (HWND* slot : {&m_active, &m_focus, &m_capture})
+        if (*slot == hwnd) *slot = nullptr;
     MessageQueue::instance().detachWindow(hwnd);
 }
 
@@ -63,6 +68,24 @@ std::vector<HWND> WindowTree::ownedBy(HWND owner) const {
         if (window->m_owner == owner) result.push_back(window->m_handle);
     }
     return result;
+}
+
+void WindowTree::raise(HWND hwnd) {
+    Window* window = find(hwnd);
+    if (!window || window->isChild()) return;
+    std::erase(m_topLevel, hwnd);
+    bool topmost = window->m_exStyle & WS_EX_TOPMOST;
+    auto below = std::find_if(m_topLevel.begin(), m_topLevel.end(), [this, topmost](HWND other) {
+        return topmost || !(find(other)->m_exStyle & WS_EX_TOPMOST);
+    });
+    m_topLevel.insert(below, hwnd);
+}
+
+void WindowTree::lower(HWND hwnd) {
+    Window* window = find(hwnd);
+    if (!window || window->isChild()) return;
+    std::erase(m_topLevel, hwnd);
+    m_topLevel.push_back(hwnd);
 }
 
 void WindowTree::unlinkFromParent(const Window& window) {

@@ -1,5 +1,5 @@
 // Questions about the window tree: IsWindow, GetParent, IsChild, GetDlgItem, GetDlgCtrlID,
-// GetClassNameW, and the active-window slot.
+// and GetClassNameW.
 #include <algorithm>
 
 #include "gwe/Window.h"
@@ -52,18 +52,4 @@ int GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount) {
     name.copy(lpClassName, count);
     lpClassName[count] = 0;
     return static_cast<int>(count);
-}
-
-HWND GetActiveWindow() {
-    return WindowTree::instance().active();
-}
-
-// Only the slot for now: activation messages come with the window manager.
-HWND SetActiveWindow(HWND hWnd) {
-    WindowTree& tree = WindowTree::instance();
-    Window* window = tree.findOrFail(hWnd);
-    if (!window || window->m_destroying) return nullptr;
-    HWND previous = tree.active();
-    tree.setActive(hWnd);
-    return previous;
 }

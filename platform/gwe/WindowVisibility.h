@@ -1,14 +1,20 @@
-// Where a window shows on the screen: its rectangle less what windows above it, and (with
-// WS_CLIPCHILDREN) its children, cover; empty while it or an ancestor is hidden.
+// Where a window shows on the screen: its rectangle less what windows above it, and its
+// children, cover; empty while it or an ancestor is hidden.
 #pragma once
 
+#include "gwe/Window.h"
 #include "gwe/gdi/Region.h"
-#include "windef.h"
 
 namespace ce::gwe {
 
-// Screen coordinates. The whole window when clientOnly is false (CE windows have no
-// non-client area unless they have a border or caption).
-gdi::Region visibleRegion(HWND hwnd, bool clientOnly = false);
+// Sight: what a person sees of the window (every window above and every child covers it).
+// Drawing: where the window's DCs may draw: top-level windows above always clip it;
+// siblings above only with WS_CLIPSIBLINGS, its children only with WS_CLIPCHILDREN.
+enum class Clipping { Sight, Drawing };
+
+// Screen coordinates; the client area only, or the whole window with its frame.
+gdi::Region visibleRegion(HWND hwnd, bool clientOnly = false, Clipping clipping = Clipping::Sight);
+// The window and every ancestor have WS_VISIBLE.
+bool isShown(const Window& window);
 
 }  // namespace ce::gwe

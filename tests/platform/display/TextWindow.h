@@ -70,6 +70,7 @@ private:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
         case WM_KEYDOWN:
+        case WM_HELP:
         case WM_TIMER:
         case WM_HIBERNATE:
         case WM_CLOSE:

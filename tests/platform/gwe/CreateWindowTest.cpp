@@ -1,5 +1,5 @@
-// CreateWindowExW: WM_CREATE during creation with the call's CREATESTRUCT, creation refused
-// by WM_CREATE, and the checks on class and parent.
+// CreateWindowExW: WM_CREATE during creation with the call's CREATESTRUCT, then the size and
+// place; creation refused by WM_CREATE; the checks on class and parent.
 #include "platform/gwe/MessageRecorder.h"
 
 namespace gwetest {
@@ -7,7 +7,7 @@ namespace {
 
 class CreateWindowTest : public WindowTest {};
 
-TEST_F(CreateWindowTest, WmCreateIsTheOnlyMessageAndCarriesTheCallsArguments) {
+TEST_F(CreateWindowTest, WmCreateCarriesTheCallsArgumentsAndSizeAndMoveFollow) {
     HWND parent = create("parent");
     recorder.clear();
     CREATESTRUCTW cs{};
@@ -18,7 +18,9 @@ TEST_F(CreateWindowTest, WmCreateIsTheOnlyMessageAndCarriesTheCallsArguments) {
     int param = 0;
     HWND child = CreateWindowExW(WS_EX_CLIENTEDGE, u"recordedWINDOW", u"Title", WS_CHILD, 1, 2, 30, 40, parent,
                                  reinterpret_cast<HMENU>(7), nullptr, &param);
-    EXPECT_TRUE(recorder.matches({{child, WM_CREATE}}));
+    EXPECT_TRUE(recorder.matches({{child, WM_CREATE},
+                                  {child, WM_SIZE, c_sent, SIZE_RESTORED, MAKELPARAM(30, 40)},
+                                  {child, WM_MOVE, c_sent, 0, MAKELPARAM(1, 2)}}));
     EXPECT_EQ(cs.lpCreateParams, &param);
     EXPECT_EQ(cs.hwndParent, parent);
     EXPECT_EQ((std::vector<LONG>{cs.x, cs.y, cs.cx, cs.cy, cs.style}), (std::vector<LONG>{1, 2, 30, 40, WS_CHILD}));

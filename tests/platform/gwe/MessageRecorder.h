@@ -123,8 +123,8 @@ protected:
     void TearDown() override {
         recorder.setHandler(nullptr);
         for (HWND hwnd : m_created) DestroyWindow(hwnd);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) continue;
+        MSG msg;  // dispatched: the shell's own windows validate what they paint
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
         EXPECT_TRUE(UnregisterClassW(c_className, nullptr));
     }
 

@@ -1,0 +1,153 @@
+// The navigation bar is a window of the shell's own: topmost, never active, repainted when
+// the foreground window or its title changes and when the minute turns.
+#include "shell/NavigationBar.h"
+
+#include <string>
+
+#include "gwe/Activation.h"
+#include "gwe/Screen.h"
+#include "gwe/Window.h"
+#include "winbase.h"
+#include "winuser.h"
+
+namespace ce::shell {
+
+namespace {
+
+constexpr const WCHAR* c_className = u"HHTaskBar";
+constexpr UINT_PTR c_clockTimer = 1;
+// The handheld's bar: a deep blue band with white text.
+constexpr COLORREF c_topColour = RGB(36, 92, 188);
+constexpr COLORREF c_bottomColour = RGB(12, 48, 128);
+
+HWND c_bar = nullptr;
+
+int blend(int from, int to, int step, int steps) {
+    return from + (to - from) * step / (steps > 1 ? steps - 1 : 1);
+}
+
+void paintBand(HDC hdc, const RECT& client) {
+    int rows = client.bottom;
+    for (int y = 0; y < rows; ++y) {
+        HBRUSH brush = CreateSolidBrush(RGB(blend(GetRValue(c_topColour), GetRValue(c_bottomColour), y, rows),
+                                            blend(GetGValue(c_topColour), GetGValue(c_bottomColour), y, rows),
+                                            blend(GetBValue(c_topColour), GetBValue(c_bottomColour), y, rows)));
+        RECT row{0, y, client.right, y + 1};
+        FillRect(hdc, &row, brush);
+        DeleteObject(brush);
+    }
+}
+
+// The Windows flag the Start button shows: four coloured panes.
+void paintFlag(HDC hdc, int x, int y, int size) {
+    const COLORREF panes[4] = {RGB(242, 80, 34), RGB(127, 186, 0), RGB(0, 164, 239), RGB(255, 185, 0)};
+    int half = size / 2;
+    for (int i = 0; i < 4; ++i) {
+        RECT pane{x + (i % 2) * half, y + (i / 2) * half, x + (i % 2) * half + half - 1, y + (i / 2) * half + half - 1};
+        HBRUSH brush = CreateSolidBrush(panes[i]);
+        FillRect(hdc, &pane, brush);
+        DeleteObject(brush);
+    }
+}
+
+std::u16string title() {
+    HWND foreground = GetForegroundWindow();
+    WCHAR text[128] = {};
+    if (foreground) GetWindowTextW(foreground, text, 128);
+    return text[0] ? std::u16string(text) : std::u16string(u"Start");
+}
+
+std::u16string clockText() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    int hour = now.wHour % 12 == 0 ? 12 : now.wHour % 12;
+    std::string text = std::to_string(hour) + (now.wMinute < 10 ? ":0" : ":") + std::to_string(now.wMinute);
+    return std::u16string(text.begin(), text.end());
+}
+
+HFONT barFont() {
+    LOGFONTW font{};
+    font.lfHeight = -gwe::Screen::instance().scale(12);
+    font.lfWeight = FW_BOLD;
+    std::u16string(u"Tahoma").copy(font.lfFaceName, LF_FACESIZE - 1);
+    return CreateFontIndirectW(&font);
+}
+
+void paint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC hdc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    paintBand(hdc, client);
+    const gwe::Screen& screen = gwe::Screen::instance();
+    int flag = screen.scale(14);
+    paintFlag(hdc, screen.scale(5), (client.bottom - flag) / 2, flag);
+    HFONT font = barFont();
+    HGDIOBJ old = SelectObject(hdc, font);
+    SetTextColor(hdc, RGB(255, 255, 255));
+    SetBkMode(hdc, TRANSPARENT);
+    RECT text{screen.scale(24), 0, client.right - screen.scale(44), client.bottom};
+    std::u16string name = title();
+    DrawTextW(hdc, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    RECT clock{client.right - screen.scale(42), 0, client.right - screen.scale(4), client.bottom};
+    std::u16string time = clockText();
+    DrawTextW(hdc, time.c_str(), -1, &clock, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+    SelectObject(hdc, old);
+    DeleteObject(font);
+    EndPaint(hwnd, &ps);
+}
+
+// Wakes at the next turn of the minute.
+void armClock(HWND hwnd) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    UINT untilNextMinute = (60 - now.wSecond) * 1000 - now.wMilliseconds;
+    SetTimer(hwnd, c_clockTimer, untilNextMinute, nullptr);
+}
+
+LRESULT barProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: paint(hwnd); return 0;
+    case WM_TIMER:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        armClock(hwnd);
+        return 0;
+    case WM_CLOSE: return 0;  // the shell's bar stays
+    case WM_DESTROY: c_bar = nullptr; return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void create() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = barProc;
+        wc.lpszClassName = c_className;
+        registered = RegisterClassW(&wc) != 0;
+    }
+    const gwe::Screen& screen = gwe::Screen::instance();
+    c_bar = CreateWindowExW(WS_EX_TOPMOST, c_className, u"", WS_POPUP, 0, 0, screen.width(),
+                            screen.navigationBarHeight(), nullptr, nullptr, nullptr, nullptr);
+    if (!c_bar) return;
+    gwe::WindowTree::instance().find(c_bar)->m_system = true;
+    ShowWindow(c_bar, SW_SHOWNOACTIVATE);
+    armClock(c_bar);
+}
+
+// Every change of the foreground window or of its title shows on the bar.
+void onActivation() {
+    if (!c_bar) create();
+    if (c_bar) InvalidateRect(c_bar, nullptr, FALSE);
+}
+
+const bool c_listening = (gwe::setActivationListener(onActivation), true);
+
+}  // namespace
+
+HWND navigationBar() {
+    if (!c_bar) create();
+    return c_bar;
+}
+
+}  // namespace ce::shell

@@ -1,0 +1,61 @@
+// The screen text: runs drawn into windows, replaced by what is painted over them, and left
+// out while their window is covered or hidden.
+#include "gwe/ScreenText.h"
+#include "platform/gwe/MessageRecorder.h"
+
+namespace gwetest {
+namespace {
+
+using ce::gwe::ScreenText;
+using ce::gwe::TextRun;
+
+class ScreenTextTest : public WindowTest {
+protected:
+    HWND shown(const char* label, RECT rect) {
+        HWND hwnd = create(label, nullptr, WS_VISIBLE);
+        MoveWindow(hwnd, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
+        return hwnd;
+    }
+    // The test's own windows' runs: the shell's navigation bar has its own.
+    static std::vector<std::u16string> texts() {
+        std::vector<std::u16string> result;
+        WCHAR name[32];
+        for (const TextRun& run : ScreenText::instance().visibleRuns())
+            if (GetClassNameW(run.window, name, 32) && std::u16string(name) == c_className) result.push_back(run.text);
+        return result;
+    }
+};
+
+TEST_F(ScreenTextTest, RunsComeTopToBottomThenLeftToRight) {
+    HWND window = shown("window", {0, 30, 240, 300});
+    ScreenText& text = ScreenText::instance();
+    text.add({{100, 50, 150, 60}, window, u"right"});
+    text.add({{10, 50, 60, 60}, window, u"left"});
+    text.add({{10, 40, 60, 48}, window, u"top"});
+    EXPECT_EQ(texts(), (std::vector<std::u16string>{u"top", u"left", u"right"}));
+}
+
+TEST_F(ScreenTextTest, PaintingOverMostOfARunRemovesItAndANewRunReplacesAnOverlappedOne) {
+    HWND window = shown("window", {0, 30, 240, 300});
+    ScreenText& text = ScreenText::instance();
+    text.add({{10, 40, 60, 50}, window, u"old"});
+    text.add({{10, 60, 60, 70}, window, u"kept"});
+    text.erase(window, RECT{0, 38, 240, 52});
+    EXPECT_EQ(texts(), (std::vector<std::u16string>{u"kept"}));
+    text.add({{12, 60, 70, 70}, window, u"new"});
+    EXPECT_EQ(texts(), (std::vector<std::u16string>{u"new"}));
+}
+
+TEST_F(ScreenTextTest, ACoveredOrHiddenWindowsTextIsNotVisible) {
+    HWND below = shown("below", {0, 30, 240, 300});
+    ScreenText::instance().add({{10, 40, 60, 50}, below, u"under"});
+    HWND above = shown("above", {0, 30, 240, 100});
+    EXPECT_TRUE(texts().empty());
+    DestroyWindow(above);
+    EXPECT_EQ(texts(), (std::vector<std::u16string>{u"under"}));
+    ShowWindow(below, SW_HIDE);
+    EXPECT_TRUE(texts().empty());
+}
+
+}  // namespace
+}  // namespace gwetest
