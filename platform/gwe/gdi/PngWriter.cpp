@@ -3,6 +3,7 @@
 #include "gwe/gdi/PngWriter.h"
 
 #include <png.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -70,6 +71,10 @@ bool writePng(const Surface& surface, const std::string& path, std::string& erro
         error = "cannot write " + path + ": " + std::strerror(errno);
         return false;
     }
+    // mkstemp makes the file private; a picture is as readable as any file the user writes.
+    mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
     FILE* file = fdopen(fd, "wb");
     std::vector<png_byte> bytes = rgbRows(surface);
     std::vector<png_bytep> rows;

@@ -1,6 +1,7 @@
 // Writing surfaces as PNG files: the pixels read back through libpng, and a clear failure
 // that leaves no file behind.
 #include <png.h>
+#include <sys/stat.h>
 
 #include "gwe/gdi/PngWriter.h"
 #include "support/ScratchFolder.h"
@@ -37,6 +38,17 @@ TEST(PngWriter, PixelsReadBackExactly) {
     EXPECT_EQ(height, 2);
     EXPECT_EQ(pixels, surface.pixels());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // no temporary left
+}
+
+TEST(PngWriter, APictureIsAsReadableAsAnyFileTheUserWrites) {
+    test_support::ScratchFolder folder("png");
+    mode_t old = umask(022);
+    std::string error;
+    bool written = ce::gdi::writePng(ce::gdi::Surface(1, 1), folder.file("shot.png"), error);
+    umask(old);
+    ASSERT_TRUE(written) << error;
+    auto permissions = std::filesystem::status(folder.file("shot.png")).permissions();
+    EXPECT_EQ(permissions, std::filesystem::perms(0644));
 }
 
 TEST(PngWriter, AFolderThatDoesNotExistGivesAOneLineReason) {
