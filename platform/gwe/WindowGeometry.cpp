@@ -62,28 +62,30 @@ HWND GetDesktopWindow() {
     return c_desktop;
 }
 
-BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
-    if (!lpRect) return FALSE;
-    if (hWnd == c_desktop) {
-        *lpRect = ce::gwe::Screen::instance().bounds();
+namespace {
+
+// A window's rectangle as rectOf gives it; the desktop's is the screen.
+template <class RectOf>
+BOOL rectangleOf(HWND hwnd, LPRECT rect, RectOf rectOf) {
+    if (!rect) return FALSE;
+    if (hwnd == c_desktop) {
+        *rect = ce::gwe::Screen::instance().bounds();
         return TRUE;
     }
-    Window* window = WindowTree::instance().findOrFail(hWnd);
+    Window* window = WindowTree::instance().findOrFail(hwnd);
     if (!window) return FALSE;
-    *lpRect = ce::gwe::windowScreenRect(*window);
+    *rect = rectOf(*window);
     return TRUE;
 }
 
+}  // namespace
+
+BOOL GetWindowRect(HWND hWnd, LPRECT lpRect) {
+    return rectangleOf(hWnd, lpRect, ce::gwe::windowScreenRect);
+}
+
 BOOL GetClientRect(HWND hWnd, LPRECT lpRect) {
-    if (!lpRect) return FALSE;
-    if (hWnd == c_desktop) {
-        *lpRect = ce::gwe::Screen::instance().bounds();
-        return TRUE;
-    }
-    Window* window = WindowTree::instance().findOrFail(hWnd);
-    if (!window) return FALSE;
-    *lpRect = ce::gwe::clientRect(*window);
-    return TRUE;
+    return rectangleOf(hWnd, lpRect, ce::gwe::clientRect);
 }
 
 namespace {

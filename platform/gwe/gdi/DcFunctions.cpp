@@ -1,9 +1,12 @@
 // Creating and deleting memory DCs, SaveDC/RestoreDC, device capabilities, and the DC's
 // colours, background mode and viewport origin.
+#include <utility>
+
 #include "gwe/Screen.h"
 #include "gwe/gdi/DeviceContext.h"
 #include "winbase.h"
 
+using ce::gdi::DcState;
 using ce::gdi::DeviceContext;
 
 HDC CreateCompatibleDC(HDC hdc) {
@@ -44,30 +47,36 @@ int GetDeviceCaps(HDC hdc, int nIndex) {
     return 0;
 }
 
-COLORREF SetTextColor(HDC hdc, COLORREF color) {
+namespace {
+
+// Sets one colour of the DC's state, returning the one it replaces.
+COLORREF replaceColour(HDC hdc, COLORREF DcState::*member, COLORREF color) {
     DeviceContext* dc = DeviceContext::find(hdc);
     if (!dc) return CLR_INVALID;
-    COLORREF previous = dc->state().textColor;
-    dc->state().textColor = color;
-    return previous;
+    return std::exchange(dc->state().*member, color);
+}
+
+COLORREF colourOf(HDC hdc, COLORREF DcState::*member) {
+    DeviceContext* dc = DeviceContext::find(hdc);
+    return dc ? dc->state().*member : CLR_INVALID;
+}
+
+}  // namespace
+
+COLORREF SetTextColor(HDC hdc, COLORREF color) {
+    return replaceColour(hdc, &DcState::textColor, color);
 }
 
 COLORREF GetTextColor(HDC hdc) {
-    DeviceContext* dc = DeviceContext::find(hdc);
-    return dc ? dc->state().textColor : CLR_INVALID;
+    return colourOf(hdc, &DcState::textColor);
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF color) {
-    DeviceContext* dc = DeviceContext::find(hdc);
-    if (!dc) return CLR_INVALID;
-    COLORREF previous = dc->state().bkColor;
-    dc->state().bkColor = color;
-    return previous;
+    return replaceColour(hdc, &DcState::bkColor, color);
 }
 
 COLORREF GetBkColor(HDC hdc) {
-    DeviceContext* dc = DeviceContext::find(hdc);
-    return dc ? dc->state().bkColor : CLR_INVALID;
+    return colourOf(hdc, &DcState::bkColor);
 }
 
 int SetBkMode(HDC hdc, int mode) {

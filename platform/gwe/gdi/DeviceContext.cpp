@@ -96,28 +96,31 @@ void DeviceContext::paintedOver(const RECT& area) {
     if (m_kind == Kind::Window) gwe::ScreenText::instance().erase(m_window, area);
 }
 
+namespace {
+
+template <class Handle>
+void replaceSelection(Handle& slot, Handle object) {
+    adjustSelection(slot, -1);
+    slot = object;
+    adjustSelection(object, 1);
+}
+
+}  // namespace
+
 void DeviceContext::selectBrush(HBRUSH brush) {
-    adjustSelection(m_state.brush, -1);
-    m_state.brush = brush;
-    adjustSelection(brush, 1);
+    replaceSelection(m_state.brush, brush);
 }
 
 void DeviceContext::selectPen(HPEN pen) {
-    adjustSelection(m_state.pen, -1);
-    m_state.pen = pen;
-    adjustSelection(pen, 1);
+    replaceSelection(m_state.pen, pen);
 }
 
 void DeviceContext::selectFont(HFONT font) {
-    adjustSelection(m_state.font, -1);
-    m_state.font = font;
-    adjustSelection(font, 1);
+    replaceSelection(m_state.font, font);
 }
 
 void DeviceContext::selectBitmap(HBITMAP bitmap) {
-    adjustSelection(m_state.bitmap, -1);
-    m_state.bitmap = bitmap;
-    adjustSelection(bitmap, 1);
+    replaceSelection(m_state.bitmap, bitmap);
 }
 
 int DeviceContext::saveState() {
