@@ -497,6 +497,10 @@ BOOL KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 #define MF_CHECKED 0x0008
 #define MF_POPUP 0x0010
 #define MF_SEPARATOR 0x0800
+#define MF_BYCOMMAND 0x0000
+#define MF_BYPOSITION 0x0400
+#define MF_ENABLED 0x0000
+#define MF_UNCHECKED 0x0000
 // An accelerator table entry.
 #define FVIRTKEY 0x01
 #define FNOINVERT 0x02
@@ -515,6 +519,17 @@ int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax
 HBITMAP LoadBitmapW(HINSTANCE hInstance, LPCWSTR lpBitmapName);
 HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
 HMENU LoadMenuW(HINSTANCE hInstance, LPCWSTR lpMenuName);
+
+// Menus.
+HMENU CreateMenu();
+HMENU CreatePopupMenu();
+BOOL AppendMenuW(HMENU hMenu, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewItem);
+BOOL DestroyMenu(HMENU hMenu);
+HMENU GetSubMenu(HMENU hMenu, int nPos);
+int GetMenuItemCount(HMENU hMenu);
+UINT GetMenuItemID(HMENU hMenu, int nPos);
+DWORD CheckMenuItem(HMENU hmenu, UINT uIDCheckItem, UINT uCheck);
+BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
 HACCEL LoadAcceleratorsW(HINSTANCE hInstance, LPCWSTR lpTableName);
 BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
 BOOL DestroyIcon(HICON hIcon);
