@@ -355,6 +355,50 @@ using LPCREATESTRUCTW = CREATESTRUCTW*;
 #define IDYES 6
 #define IDNO 7
 
+// Button and static controls: styles, notifications, messages and owner drawing.
+#define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_OWNERDRAW 0x0000000BL
+#define BS_TYPEMASK 0x0000000FL
+#define BN_CLICKED 0
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
+#define BM_SETSTYLE 0x00F4
+#define BM_CLICK 0x00F5
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
+#define SS_LEFT 0x00000000L
+#define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
+#define SS_BITMAP 0x0000000EL
+#define SS_TYPEMASK 0x0000001FL
+#define SS_NOTIFY 0x00000100L
+#define STN_CLICKED 0
+#define STM_SETIMAGE 0x0172
+#define STM_GETIMAGE 0x0173
+#define IMAGE_BITMAP 0
+#define ODT_BUTTON 4
+#define ODA_DRAWENTIRE 0x0001
+#define ODA_SELECT 0x0002
+#define ODA_FOCUS 0x0004
+#define ODS_SELECTED 0x0001
+#define ODS_DISABLED 0x0004
+#define ODS_FOCUS 0x0010
+struct DRAWITEMSTRUCT {
+    UINT CtlType;
+    UINT CtlID;
+    UINT itemID;
+    UINT itemAction;
+    UINT itemState;
+    HWND hwndItem;
+    HDC hDC;
+    RECT rcItem;
+    ULONG_PTR itemData;
+};
+using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
+
 ATOM RegisterClassW(const WNDCLASSW* lpWndClass);
 BOOL UnregisterClassW(LPCWSTR lpClassName, HINSTANCE hInstance);
 BOOL GetClassInfoW(HINSTANCE hInstance, LPCWSTR lpClassName, WNDCLASSW* lpWndClass);
