@@ -45,6 +45,14 @@ struct CREATESTRUCTW {
 };
 using LPCREATESTRUCTW = CREATESTRUCTW*;
 
+// What every WM_NOTIFY's lParam starts with.
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+};
+using LPNMHDR = NMHDR*;
+
 // Messages.
 #define WM_NULL 0x0000
 #define WM_CREATE 0x0001
