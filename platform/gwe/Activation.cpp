@@ -118,6 +118,9 @@ HWND SetActiveWindow(HWND hWnd) {
 // Within this process the foreground window is the active one; a child stands for its
 // top-level window.
 BOOL SetForegroundWindow(HWND hWnd) {
+    // The handheld idiom hwnd | 1 asks for the window with its owned windows: window handles
+    // are even, so the bit is dropped.
+    hWnd = reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(hWnd) & ~ULONG_PTR{1});
     Window* window = ce::gwe::topLevelOf(WindowTree::instance().findOrFail(hWnd));
     if (!window || window->m_system) return FALSE;
     ce::gwe::activate(window->m_handle);

@@ -10,6 +10,17 @@
 
 namespace ce::gwe {
 
+namespace {
+
+// Window handles are even, so that the handheld's SetForegroundWindow(hwnd | 1) idiom can
+// never name another window: an odd value is no window.
+std::uintptr_t slotValue(HWND hwnd) {
+    std::uintptr_t value = reinterpret_cast<std::uintptr_t>(hwnd);
+    return value & 1 ? 0 : value >> 1;
+}
+
+}  // namespace
+
 WindowTree& WindowTree::instance() {
     static WindowTree tree;
     return tree;
@@ -19,7 +30,7 @@ HWND WindowTree::add(std::unique_ptr<Window> window) {
     Window* raw = window.get();
     std::uintptr_t value = m_table.add(std::move(window));
     if (!value) return nullptr;
-    HWND hwnd = reinterpret_cast<HWND>(value);
+    HWND hwnd = reinterpret_cast<HWND>(value << 1);
     raw->m_handle = hwnd;
     if (Window* parent = find(raw->m_parent))
         parent->m_children.push_back(hwnd);
@@ -31,7 +42,7 @@ HWND WindowTree::add(std::unique_ptr<Window> window) {
 }
 
 void WindowTree::remove(HWND hwnd) {
-    std::unique_ptr<Window> window = m_table.remove(key(hwnd));
+    std::unique_ptr<Window> window = m_table.remove(slotValue(hwnd));
     if (!window) return;
     unlinkFromParent(*window);
     std::erase(m_topLevel, hwnd);
@@ -43,7 +54,7 @@ void WindowTree::remove(HWND hwnd) {
 }
 
 Window* WindowTree::find(HWND hwnd) const {
-    return m_table.find(key(hwnd));
+    return m_table.find(slotValue(hwnd));
 }
 
 Window* WindowTree::findOrFail(HWND hwnd) const {

@@ -51,3 +51,50 @@ void Sleep(DWORD dwMilliseconds);
 DWORD Random();
 
 BOOL CloseHandle(HANDLE hObject);
+
+// Security attributes are accepted and ignored: objects belong to the user.
+struct SECURITY_ATTRIBUTES {
+    DWORD nLength;
+    LPVOID lpSecurityDescriptor;
+    BOOL bInheritHandle;
+};
+using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
+
+// Mutexes. A named one is shared by the user's processes (the runtime folder, see
+// kernel/RuntimeDirectory.h); opening an existing name sets ERROR_ALREADY_EXISTS, a name
+// taken by another kind of object fails with ERROR_INVALID_HANDLE.
+HANDLE CreateMutexW(LPSECURITY_ATTRIBUTES lpMutexAttributes, BOOL bInitialOwner, LPCWSTR lpName);
+
+// Processes. The program runs without a shell; its command line is split the handheld's way.
+struct STARTUPINFOW {
+    DWORD cb;
+    LPWSTR lpReserved;
+    LPWSTR lpDesktop;
+    LPWSTR lpTitle;
+    DWORD dwX, dwY, dwXSize, dwYSize, dwXCountChars, dwYCountChars, dwFillAttribute, dwFlags;
+    WORD wShowWindow;
+    WORD cbReserved2;
+    LPBYTE lpReserved2;
+    HANDLE hStdInput, hStdOutput, hStdError;
+};
+using LPSTARTUPINFOW = STARTUPINFOW*;
+struct PROCESS_INFORMATION {
+    HANDLE hProcess;
+    HANDLE hThread;
+    DWORD dwProcessId;
+    DWORD dwThreadId;
+};
+using LPPROCESS_INFORMATION = PROCESS_INFORMATION*;
+BOOL CreateProcessW(LPCWSTR lpApplicationName, LPWSTR lpCommandLine,
+                    LPSECURITY_ATTRIBUTES lpProcessAttributes,
+                    LPSECURITY_ATTRIBUTES lpThreadAttributes, BOOL bInheritHandles,
+                    DWORD dwCreationFlags, LPVOID lpEnvironment, LPCWSTR lpCurrentDirectory,
+                    LPSTARTUPINFOW lpStartupInfo, LPPROCESS_INFORMATION lpProcessInformation);
+#define STILL_ACTIVE 0x00000103L
+BOOL GetExitCodeProcess(HANDLE hProcess, LPDWORD lpExitCode);
+
+// Waiting: process and thread handles are signalled when the process ends.
+#define WAIT_OBJECT_0 0x00000000L
+#define WAIT_TIMEOUT 258L
+#define WAIT_FAILED 0xFFFFFFFF
+DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);

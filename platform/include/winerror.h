@@ -44,6 +44,7 @@
 #define S_FALSE static_cast<HRESULT>(1)
 #define E_NOTIMPL static_cast<HRESULT>(0x80004001L)
 #define E_NOINTERFACE static_cast<HRESULT>(0x80004002L)
+#define RPC_E_CHANGED_MODE static_cast<HRESULT>(0x80010106L)
 #define E_POINTER static_cast<HRESULT>(0x80004003L)
 #define E_ABORT static_cast<HRESULT>(0x80004004L)
 #define E_FAIL static_cast<HRESULT>(0x80004005L)

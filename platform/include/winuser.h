@@ -454,6 +454,8 @@ HWND GetActiveWindow();
 HWND SetActiveWindow(HWND hWnd);
 BOOL SetForegroundWindow(HWND hWnd);
 HWND GetForegroundWindow();
+// A top-level window of this process by class name (or atom) and/or title, topmost first.
+HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName);
 HWND SetFocus(HWND hWnd);
 HWND GetFocus();
 HWND SetCapture(HWND hWnd);

@@ -1,0 +1,36 @@
+// FindWindowW: a top-level window of this process by class name (or atom) and/or title,
+// both compared without regard to case; the shell's own windows are never found.
+#include "cewchar.h"
+#include "gwe/Window.h"
+#include "gwe/WindowClass.h"
+#include "winbase.h"
+
+using ce::gwe::Window;
+using ce::gwe::WindowTree;
+
+namespace {
+
+bool classMatches(const Window& window, LPCWSTR className) {
+    if (!className) return true;
+    auto value = reinterpret_cast<ULONG_PTR>(className);
+    if (value >> 16 == 0) return window.m_class->atom() == value;  // MAKEINTATOM
+    return _wcsicmp(window.m_class->name().c_str(), className) == 0;
+}
+
+bool titleMatches(const Window& window, LPCWSTR windowName) {
+    return !windowName || _wcsicmp(window.m_text.c_str(), windowName) == 0;
+}
+
+}  // namespace
+
+HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
+    WindowTree& tree = WindowTree::instance();
+    for (HWND hwnd : tree.topLevel()) {
+        const Window* window = tree.find(hwnd);
+        if (window && !window->m_system && classMatches(*window, lpClassName) &&
+            titleMatches(*window, lpWindowName))
+            return hwnd;
+    }
+    SetLastError(ERROR_SUCCESS);
+    return nullptr;
+}

@@ -1,0 +1,28 @@
+#!/bin/sh
+# peghelp without a desktop: prints a topic's section as text, refuses odd names (exit 2),
+# reports a missing file or topic on one line (exit 1). Usage: peghelp-test.sh PEGHELP
+set -u
+peghelp=$1
+here=$(dirname "$0")
+unset DISPLAY WAYLAND_DISPLAY
+export CE_HELP_DIR="$here"
+fail() { echo "FAIL: $*"; exit 1; }
+
+out=$("$peghelp" 'help.htm#open_db') || fail "open_db exit $?"
+expected='Opening a database
+Tap a database & its records appear <sorted>.
+Sorting
+Sort by a column!'
+[ "$out" = "$expected" ] || fail "open_db printed: $out"
+
+out=$("$peghelp" 'help.htm#tip') || fail "tip exit $?"
+echo "$out" | grep -q 'hold the stylus' || fail "tip printed: $out"
+
+"$peghelp" 'help.htm#nothing' 2>/dev/null; [ $? -eq 1 ] || fail "missing topic"
+"$peghelp" 'absent.htm#top' 2>/dev/null; [ $? -eq 1 ] || fail "missing file"
+for odd in '../help.htm#top' 'help.htm#a;touch x' 'help.htm#$(id)' 'help htm#top'; do
+    err=$("$peghelp" "$odd" 2>&1); code=$?
+    [ $code -eq 2 ] || fail "odd name $odd gave $code"
+    echo "$err" | grep -q refused || fail "odd name $odd said: $err"
+done
+echo ok
