@@ -53,8 +53,8 @@ using ce::gwe::WindowTree;
 
 namespace {
 
-// The desktop is not a window of the tree: its handle is a value no window can have.
-const HWND c_desktop = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x7FFF0000));
+// The desktop is not a window of the tree: its handle is odd, which no window's is.
+const HWND c_desktop = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x7FFF0001));
 
 }  // namespace
 
