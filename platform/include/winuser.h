@@ -266,6 +266,7 @@ using LPNMHDR = NMHDR*;
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
 #define VK_CONTROL 0x11
+#define VK_MENU 0x12
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
 #define VK_PRIOR 0x21
@@ -584,8 +585,62 @@ int GetMenuItemCount(HMENU hMenu);
 UINT GetMenuItemID(HMENU hMenu, int nPos);
 DWORD CheckMenuItem(HMENU hmenu, UINT uIDCheckItem, UINT uCheck);
 BOOL EnableMenuItem(HMENU hMenu, UINT uIDEnableItem, UINT uEnable);
+// Editing menus: position -1 or past the end appends; MF_POPUP items own their pop-up, which
+// DeleteMenu destroys and RemoveMenu leaves to the caller.
+BOOL InsertMenuW(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, LPCWSTR lpNewItem);
+BOOL RemoveMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
+BOOL DeleteMenu(HMENU hMenu, UINT uPosition, UINT uFlags);
+// Pop-up menus tracked at a screen point.
+#define TPM_LEFTALIGN 0x0000
+#define TPM_CENTERALIGN 0x0004
+#define TPM_RIGHTALIGN 0x0008
+#define TPM_TOPALIGN 0x0000
+#define TPM_VCENTERALIGN 0x0010
+#define TPM_BOTTOMALIGN 0x0020
+#define TPM_VERTICAL 0x0040
+#define TPM_NONOTIFY 0x0080
+#define TPM_RETURNCMD 0x0100
+struct TPMPARAMS {
+    UINT cbSize;
+    RECT rcExclude;  // screen coordinates the menu keeps clear of
+};
+using LPTPMPARAMS = TPMPARAMS*;
+BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm);
+#define TrackPopupMenu(hMenu, uFlags, x, y, nReserved, hWnd, prcRect) \
+    TrackPopupMenuEx((hMenu), (uFlags), (x), (y), (hWnd), NULL)
 HACCEL LoadAcceleratorsW(HINSTANCE hInstance, LPCWSTR lpTableName);
+// Nonzero when the key message matched and WM_COMMAND (high word 1) was sent to hWnd.
+int TranslateAcceleratorW(HWND hWnd, HACCEL hAccTable, LPMSG lpMsg);
 BOOL DrawIcon(HDC hDC, int X, int Y, HICON hIcon);
 BOOL DestroyIcon(HICON hIcon);
 
 int MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
+
+// Dialogs from templates. A dialog procedure answers TRUE for a message it handled (with the
+// result in DWLP_MSGRESULT) and FALSE to leave it to the dialog's default handling.
+using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
+#define DS_ABSALIGN 0x01L
+#define DS_SETFONT 0x40L
+#define DS_MODALFRAME 0x80L
+#define DS_CENTER 0x0800L
+#define DWLP_DLGPROC static_cast<int>(sizeof(LRESULT))
+#define DWLP_USER (DWLP_DLGPROC + static_cast<int>(sizeof(DLGPROC)))
+#define DLGWINDOWEXTRA (DWLP_USER + static_cast<int>(sizeof(LONG_PTR)))
+#define DM_GETDEFID (WM_USER + 0)
+#define DM_SETDEFID (WM_USER + 1)
+#define DC_HASDEFID 0x534B
+INT_PTR DialogBoxParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND hWndParent, DLGPROC lpDialogFunc,
+                        LPARAM dwInitParam);
+inline INT_PTR DialogBoxW(HINSTANCE hInstance, LPCWSTR lpTemplate, HWND hWndParent, DLGPROC lpDialogFunc) {
+    return DialogBoxParamW(hInstance, lpTemplate, hWndParent, lpDialogFunc, 0);
+}
+HWND CreateDialogParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND hWndParent, DLGPROC lpDialogFunc,
+                        LPARAM dwInitParam);
+BOOL EndDialog(HWND hDlg, INT_PTR nResult);
+LRESULT DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam);
+BOOL IsDialogMessageW(HWND hDlg, LPMSG lpMsg);
+BOOL SetDlgItemTextW(HWND hDlg, int nIDDlgItem, LPCWSTR lpString);
+UINT GetDlgItemTextW(HWND hDlg, int nIDDlgItem, LPWSTR lpString, int cchMax);
+LRESULT SendDlgItemMessageW(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
+BOOL MapDialogRect(HWND hDlg, LPRECT lpRect);
+LONG GetDialogBaseUnits();
