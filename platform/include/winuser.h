@@ -608,6 +608,37 @@ using LPTPMPARAMS = TPMPARAMS*;
 BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hWnd, LPTPMPARAMS lptpm);
 #define TrackPopupMenu(hMenu, uFlags, x, y, nReserved, hWnd, prcRect) \
     TrackPopupMenuEx((hMenu), (uFlags), (x), (y), (hWnd), NULL)
+// Describing and changing one item.
+#define MIIM_STATE 0x00000001
+#define MIIM_ID 0x00000002
+#define MIIM_SUBMENU 0x00000004
+#define MIIM_CHECKMARKS 0x00000008
+#define MIIM_TYPE 0x00000010
+#define MIIM_DATA 0x00000020
+#define MFT_STRING MF_STRING
+#define MFT_SEPARATOR MF_SEPARATOR
+#define MFS_GRAYED 0x00000003
+#define MFS_DISABLED MFS_GRAYED
+#define MFS_CHECKED MF_CHECKED
+#define MFS_ENABLED MF_ENABLED
+#define MFS_UNCHECKED MF_UNCHECKED
+struct MENUITEMINFOW {
+    UINT cbSize;
+    UINT fMask;
+    UINT fType;
+    UINT fState;
+    UINT wID;
+    HMENU hSubMenu;
+    HBITMAP hbmpChecked;
+    HBITMAP hbmpUnchecked;
+    ULONG_PTR dwItemData;
+    LPWSTR dwTypeData;
+    UINT cch;  // characters in dwTypeData; the text's length comes back
+};
+using LPMENUITEMINFOW = MENUITEMINFOW*;
+using LPCMENUITEMINFOW = const MENUITEMINFOW*;
+BOOL GetMenuItemInfoW(HMENU hMenu, UINT uItem, BOOL fByPosition, LPMENUITEMINFOW lpmii);
+BOOL SetMenuItemInfoW(HMENU hMenu, UINT uItem, BOOL fByPosition, LPCMENUITEMINFOW lpmii);
 HACCEL LoadAcceleratorsW(HINSTANCE hInstance, LPCWSTR lpTableName);
 // Nonzero when the key message matched and WM_COMMAND (high word 1) was sent to hWnd.
 int TranslateAcceleratorW(HWND hWnd, HACCEL hAccTable, LPMSG lpMsg);

@@ -15,6 +15,7 @@ struct MenuEntry {
     UINT id = 0;
     UINT flags = MF_STRING;  // MF_POPUP, MF_SEPARATOR, MF_GRAYED, MF_CHECKED ...
     HMENU popup = nullptr;   // owned: destroyed with the menu
+    ULONG_PTR data = 0;      // the application's, through MENUITEMINFOW
 };
 
 struct Menu {

@@ -1,49 +1,21 @@
 // Editing menus in place: InsertMenuW before an item named by position or command, RemoveMenu
 // and DeleteMenu (which also destroys the item's pop-up).
-#include "gwe/menu/Menu.h"
+#include "gwe/menu/MenuSlot.h"
 #include "winbase.h"
 
 using ce::gwe::Menu;
 using ce::gwe::MenuEntry;
+using ce::gwe::MenuSlot;
 using ce::gwe::MenuTable;
+using ce::gwe::findMenuCommand;
+using ce::gwe::findMenuSlot;
 
 namespace {
 
-// An item's place: the menu holding it and its index there.
-struct Slot {
-    Menu* menu = nullptr;
-    size_t index = 0;
-};
-
-// A command id is looked for in the pop-ups too, as the other item calls do.
-Slot findByCommand(Menu& menu, UINT id) {
-    for (size_t i = 0; i < menu.entries.size(); ++i) {
-        MenuEntry& entry = menu.entries[i];
-        if (entry.popup) {
-            Menu* inner = MenuTable::instance().find(entry.popup);
-            Slot found = inner ? findByCommand(*inner, id) : Slot{};
-            if (found.menu) return found;
-        } else if (entry.id == id && !(entry.flags & MF_SEPARATOR)) {
-            return Slot{&menu, i};
-        }
-    }
-    return Slot{};
-}
-
-Slot findSlot(HMENU hmenu, UINT item, UINT flags) {
-    Menu* menu = MenuTable::instance().find(hmenu);
-    if (!menu) return Slot{};
-    if (flags & MF_BYPOSITION) return item < menu->entries.size() ? Slot{menu, item} : Slot{};
-    return findByCommand(*menu, item);
-}
-
 // Takes the item out of its menu, handing back its pop-up (null for a command).
 bool takeItem(HMENU hmenu, UINT item, UINT flags, HMENU& popup) {
-    Slot slot = findSlot(hmenu, item, flags);
-    if (!slot.menu) {
-        if (MenuTable::instance().find(hmenu)) SetLastError(ERROR_INVALID_PARAMETER);
-        return false;
-    }
+    MenuSlot slot = findMenuSlot(hmenu, item, flags);
+    if (!slot.menu) return false;
     popup = slot.menu->entries[slot.index].popup;
     slot.menu->entries.erase(slot.menu->entries.begin() + static_cast<std::ptrdiff_t>(slot.index));
     return true;
@@ -56,9 +28,9 @@ BOOL InsertMenuW(HMENU hMenu, UINT uPosition, UINT uFlags, UINT_PTR uIDNewItem, 
     if (!menu) return FALSE;
     HMENU popup = (uFlags & MF_POPUP) ? reinterpret_cast<HMENU>(uIDNewItem) : nullptr;
     if ((uFlags & MF_POPUP) && (!MenuTable::instance().find(popup) || popup == hMenu)) return FALSE;
-    Slot slot{menu, menu->entries.size()};
+    MenuSlot slot{menu, menu->entries.size()};
     if (!(uFlags & MF_BYPOSITION)) {
-        slot = findByCommand(*menu, uPosition);
+        slot = findMenuCommand(*menu, uPosition);
         if (!slot.menu) {
             SetLastError(ERROR_INVALID_PARAMETER);
             return FALSE;

@@ -127,7 +127,18 @@ void MenuTracker::onKey(UINT virtualKey) {
         if (m_open.size() > 1) closeFrom(m_open.size() - 1);
         else m_done = true;
         break;
+    default: onMnemonic(level, virtualKey);
     }
+}
+
+// A row's underlined letter chooses it, or opens it when it is a pop-up.
+void MenuTracker::onMnemonic(int level, UINT virtualKey) {
+    PopupWindow& menu = *m_open[static_cast<size_t>(level)];
+    int row = menu.layout().mnemonic(virtualKey);
+    if (row < 0) return;
+    menu.setHighlight(row);
+    if (menu.item(row).popup) enter(level, true);
+    else choose(level);
 }
 
 // Opens the highlighted row's sub-menu, highlighting its first row for the keys.

@@ -33,6 +33,7 @@ private:
     void onStylusMove(POINT screen, bool pressed);
     void onStylusUp(POINT screen);
     void onKey(UINT virtualKey);
+    void onMnemonic(int level, UINT virtualKey);
     void enter(int level, bool highlightFirst);
     void choose(int level);
     // Highlights the row under the stylus in that menu, opening or closing sub-menus to match.

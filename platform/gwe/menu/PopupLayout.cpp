@@ -24,6 +24,17 @@ int textWidth(HDC hdc, const std::u16string& text, UINT format) {
     return rect.right - rect.left;
 }
 
+// The character after the first single '&' ("&&" is a plain ampersand), upper-cased, or 0.
+char16_t prefixOf(const std::u16string& label) {
+    for (size_t i = 0; i + 1 < label.size(); ++i) {
+        if (label[i] != u'&') continue;
+        char16_t marked = label[i + 1];
+        if (marked != u'&') return marked >= u'a' && marked <= u'z' ? static_cast<char16_t>(marked - u'a' + u'A') : marked;
+        ++i;
+    }
+    return 0;
+}
+
 PopupItem itemOf(const MenuEntry& entry) {
     PopupItem item{entry.text, u"", entry.id, entry.flags, entry.popup, RECT{}};
     size_t tab = item.label.find(u'\t');
@@ -92,6 +103,13 @@ int PopupLayout::step(int from, int direction) const {
         index = (index + direction + count) % count;
         if (m_items[static_cast<size_t>(index)].isSelectable()) return index;
     }
+    return -1;
+}
+
+int PopupLayout::mnemonic(UINT virtualKey) const {
+    bool letterOrDigit = (virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9');
+    for (size_t i = 0; letterOrDigit && i < m_items.size(); ++i)
+        if (m_items[i].isSelectable() && prefixOf(m_items[i].label) == virtualKey) return static_cast<int>(i);
     return -1;
 }
 

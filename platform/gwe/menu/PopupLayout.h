@@ -42,6 +42,8 @@ public:
     // The next selectable row from `from` going by direction (+1 or -1), wrapping round;
     // from -1 starts at the top (or the bottom going up). -1 when none is selectable.
     int step(int from, int direction) const;
+    // The first selectable row whose '&' prefix marks this key's letter or digit, or -1.
+    int mnemonic(UINT virtualKey) const;
 
 private:
     void measure(HDC hdc);

@@ -2,6 +2,9 @@
 // position past the end appending; RemoveMenu leaves a pop-up alive, DeleteMenu destroys it.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "windows.h"
 
 namespace {
@@ -65,6 +68,42 @@ TEST_F(MenuEditingTest, RemoveMenuKeepsThePopupAliveDeleteMenuDestroysIt) {
     ASSERT_TRUE(DeleteMenu(menu, 10, MF_BYCOMMAND));
     EXPECT_EQ(GetMenuItemCount(menu), 0);
     EXPECT_FALSE(DeleteMenu(menu, 10, MF_BYCOMMAND));
+}
+
+TEST_F(MenuEditingTest, ItemInfoDescribesAndChangesOnlyWhatTheMaskNames) {
+    WCHAR text[3] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_TYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+    info.dwTypeData = text;
+    info.cch = 3;
+    ASSERT_TRUE(GetMenuItemInfoW(menu, 1, TRUE, &info));
+    EXPECT_EQ(std::u16string(text), u"Su");  // cut to the buffer; cch tells the whole length
+    EXPECT_EQ(info.cch, 3u);
+    EXPECT_EQ(info.fType, static_cast<UINT>(MFT_STRING));
+    EXPECT_EQ(info.hSubMenu, sub);
+
+    MENUITEMINFOW change{};
+    change.cbSize = sizeof change;
+    change.fMask = MIIM_STATE | MIIM_DATA | MIIM_TYPE;
+    change.fState = MFS_CHECKED | MFS_GRAYED;
+    change.dwItemData = 0x1234;
+    change.dwTypeData = const_cast<LPWSTR>(u"Renamed");
+    ASSERT_TRUE(SetMenuItemInfoW(menu, 20, FALSE, &change));  // by command, inside the pop-up
+    EXPECT_EQ(CheckMenuItem(sub, 0, MF_BYPOSITION | MF_UNCHECKED), static_cast<DWORD>(MF_CHECKED));
+    EXPECT_EQ(EnableMenuItem(sub, 0, MF_BYPOSITION | MF_ENABLED), MF_GRAYED | MF_DISABLED);
+    MENUITEMINFOW back{};
+    back.cbSize = sizeof back;
+    back.fMask = MIIM_DATA | MIIM_TYPE;
+    ASSERT_TRUE(GetMenuItemInfoW(sub, 0, TRUE, &back));
+    EXPECT_EQ(back.dwItemData, 0x1234u);
+    EXPECT_EQ(back.cch, 7u);
+
+    info.cbSize = 4;
+    EXPECT_FALSE(GetMenuItemInfoW(menu, 0, TRUE, &info));
+    change.fMask = MIIM_SUBMENU;
+    change.hSubMenu = menu;
+    EXPECT_FALSE(SetMenuItemInfoW(menu, 0, TRUE, &change));
 }
 
 }  // namespace

@@ -31,6 +31,12 @@ TEST_F(PopupMenuTest, KeysSkipSeparatorsAndGrayedRowsWrapRoundAndEnterReturnsThe
     EXPECT_TRUE(seen(WM_CHAR).empty());
 }
 
+TEST_F(PopupMenuTest, AnUnderlinedLetterChoosesItsRow) {
+    input::keyPress('X');  // no row has it
+    input::keyPress('D');
+    EXPECT_EQ(TrackPopupMenuEx(menu, c_returnCmd, 20, 60, owner, nullptr), static_cast<BOOL>(c_delete));
+}
+
 TEST_F(PopupMenuTest, WithoutReturnCmdTheOwnerGetsTheCommandOnlyAfterTheCallReturned) {
     input::keyPress(VK_DOWN);
     input::keyPress(VK_RETURN);
