@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "display/ScriptRunner.h"
+#include "gwe/ForegroundRequests.h"
 #include "gwe/MessageQueue.h"
 
 namespace ce::display {
@@ -39,6 +40,7 @@ void installPresenter(std::unique_ptr<Presenter> presenter) {
     Presenter* raw = presenter.get();
     gwe::MessageQueue::instance().setEventPump([raw](int timeoutMs) { raw->pump(timeoutMs); },
                                                [raw] { raw->wake(); });
+    gwe::ForegroundRequests::setRaiseHook([raw] { raw->raise(); });
     installed() = std::move(presenter);
 }
 

@@ -19,6 +19,8 @@ public:
 
     virtual void pump(int timeoutMs) = 0;
     virtual void wake() = 0;
+    // Another process brought one of our windows forward: the desktop window comes up too.
+    virtual void raise() {}
 
     void setScript(std::unique_ptr<ScriptRunner> script);
 

@@ -96,6 +96,10 @@ void SdlPresenter::wake() {
     SDL_PushEvent(&event);
 }
 
+void SdlPresenter::raise() {
+    if (m_window) SDL_RaiseWindow(m_window);
+}
+
 void SdlPresenter::handle(const SDL_Event& event) {
     switch (event.type) {
     case SDL_MOUSEBUTTONDOWN:

@@ -27,6 +27,7 @@ public:
 
     void pump(int timeoutMs) override;
     void wake() override;
+    void raise() override;
 
     // Tests: keep a copy of each frame as drawn, before it is presented.
     void setFrameCapture(bool capture) { m_captureFrames = capture; }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "gwe/ForeignWindows.h"
 #include "gwe/WindowGeometry.h"
+#include "gwe/WindowHandle.h"
 #include "gwe/WindowVisibility.h"
 #include "winbase.h"
 
@@ -116,11 +118,16 @@ HWND SetActiveWindow(HWND hWnd) {
 }
 
 // Within this process the foreground window is the active one; a child stands for its
-// top-level window.
+// top-level window. Another process's window is handed to that process to bring forward.
 BOOL SetForegroundWindow(HWND hWnd) {
     // The handheld idiom hwnd | 1 asks for the window with its owned windows: window handles
     // are even, so the bit is dropped.
     hWnd = reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(hWnd) & ~ULONG_PTR{1});
+    if (ce::gwe::WindowHandle::isForeign(hWnd)) {
+        if (ce::gwe::ForeignWindows::bringToFront(hWnd)) return TRUE;
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
     Window* window = ce::gwe::topLevelOf(WindowTree::instance().findOrFail(hWnd));
     if (!window || window->m_system) return FALSE;
     ce::gwe::activate(window->m_handle);

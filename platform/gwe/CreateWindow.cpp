@@ -6,6 +6,7 @@
 #include "gwe/Placement.h"
 #include "gwe/Window.h"
 #include "gwe/WindowClass.h"
+#include "gwe/WindowPublisher.h"
 #include "winbase.h"
 
 namespace {
@@ -61,6 +62,7 @@ HWND CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWindowName,
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
+    ce::gwe::WindowPublisher::start();  // the user's other processes find top-level windows
     if (SendMessageW(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         DestroyWindow(hwnd);
         return nullptr;

@@ -1,6 +1,8 @@
-// FindWindowW: a top-level window of this process by class name (or atom) and/or title,
-// both compared without regard to case; the shell's own windows are never found.
+// FindWindowW: a top-level window by class name (or atom) and/or title, both compared
+// without regard to case: this process's first, then those the user's other processes
+// publish (an atom names a class of this process only); the shell's own are never found.
 #include "cewchar.h"
+#include "gwe/ForeignWindows.h"
 #include "gwe/Window.h"
 #include "gwe/WindowClass.h"
 #include "winbase.h"
@@ -10,10 +12,14 @@ using ce::gwe::WindowTree;
 
 namespace {
 
+bool isAtom(LPCWSTR className) {
+    return className && reinterpret_cast<ULONG_PTR>(className) >> 16 == 0;
+}
+
 bool classMatches(const Window& window, LPCWSTR className) {
     if (!className) return true;
     auto value = reinterpret_cast<ULONG_PTR>(className);
-    if (value >> 16 == 0) return window.m_class->atom() == value;  // MAKEINTATOM
+    if (isAtom(className)) return window.m_class->atom() == value;
     return _wcsicmp(window.m_class->name().c_str(), className) == 0;
 }
 
@@ -31,6 +37,8 @@ HWND FindWindowW(LPCWSTR lpClassName, LPCWSTR lpWindowName) {
             titleMatches(*window, lpWindowName))
             return hwnd;
     }
+    if (!isAtom(lpClassName))
+        if (HWND foreign = ce::gwe::ForeignWindows::find(lpClassName, lpWindowName)) return foreign;
     SetLastError(ERROR_SUCCESS);
     return nullptr;
 }

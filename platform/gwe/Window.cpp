@@ -6,6 +6,7 @@
 
 #include "gwe/MessageQueue.h"
 #include "gwe/WindowClass.h"
+#include "gwe/WindowHandle.h"
 #include "winbase.h"
 
 namespace ce::gwe {
@@ -13,10 +14,9 @@ namespace ce::gwe {
 namespace {
 
 // Window handles are even, so that the handheld's SetForegroundWindow(hwnd | 1) idiom can
-// never name another window: an odd value is no window.
+// never name another window, and carry the process id (see WindowHandle).
 std::uintptr_t slotValue(HWND hwnd) {
-    std::uintptr_t value = reinterpret_cast<std::uintptr_t>(hwnd);
-    return value & 1 ? 0 : value >> 1;
+    return WindowHandle::slotOf(hwnd);
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ HWND WindowTree::add(std::unique_ptr<Window> window) {
     Window* raw = window.get();
     std::uintptr_t value = m_table.add(std::move(window));
     if (!value) return nullptr;
-    HWND hwnd = reinterpret_cast<HWND>(value << 1);
+    HWND hwnd = WindowHandle::make(value);
     raw->m_handle = hwnd;
     if (Window* parent = find(raw->m_parent))
         parent->m_children.push_back(hwnd);

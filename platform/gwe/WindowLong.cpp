@@ -22,7 +22,8 @@ BYTE* extraAt(Window& window, int offset, size_t size) {
 }
 
 // A window field or extra slot; `wide` says whether the caller takes pointer-sized values.
-// Pointers do not fit the 32-bit calls, so those refuse GWL_WNDPROC and GWL_HINSTANCE.
+// Pointers and window handles (which carry the process id above bit 32) do not fit the
+// 32-bit calls, so those refuse GWL_WNDPROC, GWL_HINSTANCE and GWL_HWNDPARENT.
 bool readField(Window& window, int index, bool wide, LONG_PTR& value) {
     switch (index) {
     case GWL_STYLE: value = static_cast<LONG>(window.m_style); return true;
@@ -30,6 +31,7 @@ bool readField(Window& window, int index, bool wide, LONG_PTR& value) {
     case GWL_ID: value = static_cast<LONG_PTR>(window.m_id); return true;
     case GWL_USERDATA: value = window.m_userData; return true;
     case GWL_HWNDPARENT:
+        if (!wide) return failIndex();
         value = reinterpret_cast<LONG_PTR>(window.m_parent ? window.m_parent : window.m_owner);
         return true;
     case GWL_WNDPROC:

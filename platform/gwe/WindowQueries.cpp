@@ -2,14 +2,17 @@
 // and GetClassNameW.
 #include <algorithm>
 
+#include "gwe/ForeignWindows.h"
 #include "gwe/Window.h"
 #include "gwe/WindowClass.h"
+#include "gwe/WindowHandle.h"
 #include "winbase.h"
 
 using ce::gwe::Window;
 using ce::gwe::WindowTree;
 
 BOOL IsWindow(HWND hWnd) {
+    if (ce::gwe::WindowHandle::isForeign(hWnd)) return ce::gwe::ForeignWindows::record(hWnd).has_value();
     return WindowTree::instance().find(hWnd) != nullptr;
 }
 
