@@ -27,7 +27,7 @@ struct ScriptCommand {
     POINT point{};      // tap, hold
     UINT virtualKey = 0;
     bool control = false;
-    int milliseconds = 0;  // wait
+    int milliseconds = 0;  // wait; hold (-1: the usual hold time)
     std::string text;      // click, expect, expect-not (UTF-8); the path of screenshot and text
 };
 

@@ -59,12 +59,12 @@ constexpr NamedKey c_namedKeys[] = {
 struct CommandShape {
     const char* name;
     Kind kind;
-    enum Arguments { None, Point, Text, Path, Key, Milliseconds } arguments;
+    enum Arguments { None, Point, PointAndTime, Text, Path, Key, Milliseconds } arguments;
 };
 
 constexpr CommandShape c_commands[] = {
     {"tap", Kind::Tap, CommandShape::Point},
-    {"hold", Kind::Hold, CommandShape::Point},
+    {"hold", Kind::Hold, CommandShape::PointAndTime},
     {"click", Kind::Click, CommandShape::Text},
     {"key", Kind::Key, CommandShape::Key},
     {"wait", Kind::Wait, CommandShape::Milliseconds},
@@ -113,6 +113,17 @@ std::optional<std::string> ScriptParser::parseLine(std::string_view line, Script
     case CommandShape::Point:
         if (std::optional<std::string> reason = parsePoint(arguments, command.point)) return usage + *reason;
         return std::nullopt;
+    case CommandShape::PointAndTime: {
+        // hold X Y [MS]: the time the stylus stays down is optional.
+        auto [x, rest] = firstWord(arguments);
+        auto [y, time] = firstWord(rest);
+        command.milliseconds = -1;
+        if (!time.empty() && (!parseInteger(time, command.milliseconds) || command.milliseconds < 0))
+            return usage + "X Y and optionally a number of milliseconds";
+        std::string point = std::string(x) + " " + std::string(y);
+        if (std::optional<std::string> reason = parsePoint(point, command.point)) return usage + *reason;
+        return std::nullopt;
+    }
     case CommandShape::Text:
     case CommandShape::Path:
         command.text = unquote(arguments);

@@ -109,7 +109,10 @@ ScriptRunner::Outcome ScriptRunner::runPointer(const ScriptCommand& command, POI
     }
     gwe::input::stylusDown(point);
     m_pendingStylusUp = point;
-    m_resumeAt = Clock::now() + (command.kind == Kind::Hold ? c_holdTime : std::chrono::milliseconds(0));
+    std::chrono::milliseconds down{0};
+    if (command.kind == Kind::Hold)
+        down = command.milliseconds >= 0 ? std::chrono::milliseconds(command.milliseconds) : c_holdTime;
+    m_resumeAt = Clock::now() + down;
     return Outcome::GaveInput;
 }
 

@@ -3,6 +3,8 @@
 // window (the active one when nothing has the focus); F1 asks the active window for help.
 #include "gwe/Input.h"
 
+#include <utility>
+
 #include "gwe/Activation.h"
 #include "gwe/MessageQueue.h"
 #include "gwe/WindowGeometry.h"
@@ -17,6 +19,7 @@ namespace {
 // so far say (synchronous, what GetKeyState and TranslateMessage see).
 struct InputState {
     bool stylusDown = false;
+    bool swallowStylus = false;
     POINT stylus{};
     bool keys[256] = {};
     bool handledKeys[256] = {};
@@ -70,19 +73,20 @@ namespace input {
 
 void stylusDown(POINT screen) {
     state().stylusDown = true;
+    state().swallowStylus = false;
     state().stylus = screen;
     postStylus(WM_LBUTTONDOWN, screen);
 }
 
 void stylusMove(POINT screen) {
     state().stylus = screen;
-    postStylus(WM_MOUSEMOVE, screen);
+    if (!state().swallowStylus) postStylus(WM_MOUSEMOVE, screen);
 }
 
 void stylusUp(POINT screen) {
     state().stylusDown = false;
     state().stylus = screen;
-    postStylus(WM_LBUTTONUP, screen);
+    if (!std::exchange(state().swallowStylus, false)) postStylus(WM_LBUTTONUP, screen);
 }
 
 void keyDown(UINT virtualKey) {
@@ -110,6 +114,10 @@ void keyPress(UINT virtualKey, bool control) {
 
 bool stylusIsDown() {
     return state().stylusDown;
+}
+
+void swallowStylusUntilUp() {
+    state().swallowStylus = state().stylusDown;
 }
 
 }  // namespace input

@@ -16,6 +16,9 @@ void keyUp(UINT virtualKey);
 // Down then up, with Ctrl held around it when control is set.
 void keyPress(UINT virtualKey, bool control = false);
 bool stylusIsDown();
+// Until the stylus next lifts, its moves and the lift itself go nowhere: a recognised
+// tap-and-hold has used this touch up.
+void swallowStylusUntilUp();
 
 }  // namespace ce::gwe::input
 

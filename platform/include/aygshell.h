@@ -2,6 +2,7 @@
 #pragma once
 
 #include "windef.h"
+#include "winuser.h"
 
 // Tells the user that memory is full and lets them free some; returns when closed.
 int SHShowOutOfMemory(HWND hwndOwner, UINT grfFlags);
@@ -49,3 +50,26 @@ using PSHINITDLGINFO = SHINITDLGINFO*;
 #define SHIDIF_FULLSCREENNOMENUBAR 0x0010
 #define SHIDIF_EMPTYMENU 0x0020
 BOOL SHInitDialog(PSHINITDLGINFO pshidi);
+
+// Tap-and-hold: called on stylus down; returns once the stylus was held still long enough
+// (GN_CONTEXTMENU, after the red circle of dots), or was moved or lifted (0).
+struct SHRGINFO {
+    DWORD cbSize;
+    HWND hwndClient;
+    POINT ptDown;  // client coordinates of hwndClient
+    DWORD dwFlags;  // SHRG_*
+};
+using PSHRGINFO = SHRGINFO*;
+#define SHRG_RETURNCMD 0x00000001
+#define SHRG_NOTIFYPARENT 0x00000002
+#define SHRG_LONGDELAY 0x00000008
+#define SHRG_NOANIMATION 0x00000010
+#define GN_CONTEXTMENU 1000
+// What WM_NOTIFY carries for a recognised gesture; ptAction is in screen coordinates.
+struct NMRGINFO {
+    NMHDR hdr;
+    POINT ptAction;
+    DWORD dwItemSpec;
+};
+using PNMRGINFO = NMRGINFO*;
+DWORD SHRecognizeGesture(SHRGINFO* shrg);

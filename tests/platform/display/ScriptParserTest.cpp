@@ -34,10 +34,17 @@ TEST(ScriptParserTest, CommandsKeepTheirLineNumbersPastCommentsAndBlankLines) {
     EXPECT_EQ(parsed.commands[0].point.y, 20);
     EXPECT_EQ(parsed.commands[1].kind, Kind::Hold);
     EXPECT_EQ(parsed.commands[1].line, 5);
+    EXPECT_EQ(parsed.commands[1].milliseconds, -1);  // the usual hold time
     EXPECT_EQ(parsed.commands[2].milliseconds, 250);
     EXPECT_EQ(parsed.commands[3].kind, Kind::Hibernate);
     EXPECT_EQ(parsed.commands[4].kind, Kind::Close);
     EXPECT_EQ(parsed.commands[4].line, 8);
+}
+
+TEST(ScriptParserTest, AHoldMayNameHowLongTheStylusStaysDown) {
+    ScriptCommand hold = only("hold 5 6 900");
+    EXPECT_EQ(hold.point.y, 6);
+    EXPECT_EQ(hold.milliseconds, 900);
 }
 
 TEST(ScriptParserTest, TextIsTheTrimmedRestOfTheLineWithOptionalQuotes) {
@@ -78,7 +85,7 @@ TEST(ScriptParserTest, TheFirstBadLineIsReportedWithItsNumber) {
 }
 
 TEST(ScriptParserTest, BadArgumentsAreErrors) {
-    for (const char* line : {"tap", "tap 1", "tap 1 2 3", "tap x 2", "hold 1.5 2", "wait", "wait -1", "wait 1s",
+    for (const char* line : {"tap", "tap 1", "tap 1 2 3", "tap x 2", "hold 1.5 2", "hold 1 2 x", "hold 1 2 -5", "hold 1 2 3 4", "wait", "wait -1", "wait 1s",
                              "click", "click \"\"", "expect", "screenshot", "text", "key", "key CTRL+7",
                              "key CTRL+", "key PAGEUP", "key ab", "hibernate now", "close it"}) {
         ScriptError error = errorOf(std::string("\n") + line);
