@@ -23,7 +23,14 @@ bool RowList::select(int index) {
 }
 
 void RowList::toggleTag() {
+    if (m_rows.empty()) return;
     m_rows[static_cast<size_t>(m_selected)].tagged = !m_rows[static_cast<size_t>(m_selected)].tagged;
+}
+
+void RowList::removeSelected() {
+    if (m_rows.empty()) return;
+    m_rows.erase(m_rows.begin() + m_selected);
+    if (m_selected >= static_cast<int>(m_rows.size()) && m_selected > 0) --m_selected;
 }
 
 }  // namespace showcase

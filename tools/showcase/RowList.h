@@ -22,6 +22,8 @@ public:
     bool moveSelection(int delta);
     bool select(int index);
     void toggleTag();
+    // Removes the selected row; the selection moves to the row that took its place.
+    void removeSelected();
 
 private:
     std::vector<Row> m_rows;

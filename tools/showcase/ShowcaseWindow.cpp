@@ -1,6 +1,7 @@
 // Painting and input of the showcase window.
 #include "ShowcaseWindow.h"
 
+#include "aygshell.h"
 #include "resource.h"
 
 namespace showcase {
@@ -88,7 +89,9 @@ LRESULT ShowcaseWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         EndPaint(m_hwnd, &ps);
         return 0;
     }
-    case WM_LBUTTONDOWN: tap(POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))}); return 0;
+    case WM_CREATE: createMenuBar(); return 0;
+    case WM_LBUTTONDOWN: press(POINT{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))}); return 0;
+    case WM_COMMAND: command(LOWORD(wParam)); return 0;
     case WM_KEYDOWN: key(wParam); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     }
@@ -110,7 +113,8 @@ RECT ShowcaseWindow::rowRect(int index) const {
 RECT ShowcaseWindow::statusRect() const {
     RECT client;
     GetClientRect(m_hwnd, &client);
-    return RECT{0, client.bottom - scale(c_statusHeight), client.right, client.bottom};
+    int bottom = client.bottom - menuBarHeight();
+    return RECT{0, bottom - scale(c_statusHeight), client.right, bottom};
 }
 
 void ShowcaseWindow::paint(HDC hdc) {
@@ -118,11 +122,12 @@ void ShowcaseWindow::paint(HDC hdc) {
         RECT rect = rowRect(i);
         if (RectVisible(hdc, &rect)) paintRow(hdc, i);
     }
+    paintStatus(hdc);
+    if (m_rows.rows().empty()) return;
     RECT last = rowRect(static_cast<int>(m_rows.rows().size()) - 1);
     int arrowX = last.right - scale(c_arrowSize) - scale(4);
     paintArrow(hdc, arrowX, rowRect(0).top + scale(8), IDB_ARROW_UP, IDB_ARROW_UP_MASK);
     paintArrow(hdc, arrowX, last.top + scale(8), IDB_ARROW_DOWN, IDB_ARROW_DOWN_MASK);
-    paintStatus(hdc);
 }
 
 // The name in bold on the first line, the details in the normal font below it, indented.
@@ -187,12 +192,24 @@ void ShowcaseWindow::paintStatus(HDC hdc) {
     DrawTextW(hdc, m_status.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-void ShowcaseWindow::tap(POINT client) {
+// A touch selects the row under it; held still there, it opens the row's menu too.
+void ShowcaseWindow::press(POINT client) {
+    if (!tap(client)) return;
+    SHRGINFO gesture{sizeof(SHRGINFO), m_hwnd, client, SHRG_RETURNCMD};
+    if (SHRecognizeGesture(&gesture) != GN_CONTEXTMENU) return;
+    POINT screen = client;
+    ClientToScreen(m_hwnd, &screen);
+    showRowMenu(screen);
+}
+
+// True when a row is under the touch.
+bool ShowcaseWindow::tap(POINT client) {
     int index = client.y / scale(c_rowHeight);
-    if (client.y >= statusRect().top || index >= static_cast<int>(m_rows.rows().size())) return;
+    if (client.y >= statusRect().top || index >= static_cast<int>(m_rows.rows().size())) return false;
     int previous = m_rows.selected();
     m_rows.select(index);
     selectionChanged(previous);
+    return true;
 }
 
 void ShowcaseWindow::key(WPARAM virtualKey) {
@@ -211,9 +228,15 @@ void ShowcaseWindow::selectionChanged(int previous) {
     RECT now = rowRect(m_rows.selected());
     InvalidateRect(m_hwnd, &before, FALSE);
     InvalidateRect(m_hwnd, &now, FALSE);
-    std::u16string format = loadString(IDS_SELECTED);
-    const std::u16string& name = m_rows.rows()[static_cast<size_t>(m_rows.selected())].name;
-    setStatus(format.substr(0, format.find(u"%s")) + name);
+    setStatus(formatted(IDS_SELECTED));
+}
+
+// A string resource with the selected row's name in place of its %s.
+std::u16string ShowcaseWindow::formatted(UINT formatId) const {
+    std::u16string format = loadString(formatId);
+    size_t at = format.find(u"%s");
+    if (at == std::u16string::npos || m_rows.rows().empty()) return format;
+    return format.replace(at, 2, m_rows.rows()[static_cast<size_t>(m_rows.selected())].name);
 }
 
 void ShowcaseWindow::setStatus(std::u16string text) {

@@ -1,5 +1,5 @@
-// The showcase's main window: owner-painted rows in two fonts, masked scroll arrows, and a
-// status line saying what the last tap or key did.
+// The showcase's main window: owner-painted rows in two fonts, masked scroll arrows, a
+// status line saying what the last tap, key or command did, and the shell's menu bar.
 #pragma once
 
 #include <string>
@@ -27,12 +27,21 @@ private:
     void paintRow(HDC hdc, int index);
     void paintArrow(HDC hdc, int x, int y, UINT image, UINT mask);
     void paintStatus(HDC hdc);
-    void tap(POINT client);
+    bool tap(POINT client);
+    void press(POINT client);
+    // ShowcaseCommands.cpp: the menu bar, the row menu and what their commands do.
+    void createMenuBar();
+    int menuBarHeight() const;
+    void showRowMenu(POINT screen);
+    void command(UINT id);
+    void deleteSelected();
+    std::u16string formatted(UINT formatId) const;
     void key(WPARAM virtualKey);
     void selectionChanged(int previous);
     void setStatus(std::u16string text);
 
     HWND m_hwnd;
+    HWND m_menuBar = nullptr;
     HFONT m_nameFont;
     HFONT m_detailFont;
     RowList m_rows;
