@@ -1,4 +1,4 @@
-// CreateProcessW without a shell, GetExitCodeProcess and WaitForSingleObject on its handles.
+// CreateProcessW without a shell (the command line holds the arguments only), GetExitCodeProcess and WaitForSingleObject on its handles.
 #include <spawn.h>
 
 #include <memory>
@@ -17,12 +17,15 @@ namespace {
 
 using ce::kernel::ProcessObject;
 
+// The handheld's convention: with a program named, the command line holds only its
+// arguments and the program's own name comes first in argv. Without one (which the handheld
+// does not allow) the command line's first word names the program, as on the desktop.
 std::vector<std::string> hostArguments(LPCWSTR application, LPCWSTR commandLine) {
     std::vector<std::string> arguments;
+    if (application) arguments.push_back(ce::toUtf8(application));
     if (commandLine)
         for (const std::u16string& argument : ce::kernel::splitCommandLine(commandLine))
             arguments.push_back(ce::toUtf8(argument));
-    if (application && arguments.empty()) arguments.push_back(ce::toUtf8(application));
     return arguments;
 }
 

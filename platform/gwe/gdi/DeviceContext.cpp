@@ -18,6 +18,9 @@ HandleTable<DeviceContext>& table() {
     return contexts;
 }
 
+// Made at load, as the GDI object table is, so that DCs released at exit find it.
+[[maybe_unused]] const bool c_tableMadeAtLoad = (table(), true);
+
 void adjustSelection(HGDIOBJ handle, int delta) {
     if (!handle) return;
     if (GdiObject* object = GdiObjects::instance().find(handle)) delta > 0 ? object->select() : object->deselect();

@@ -22,6 +22,14 @@ GdiObjects& GdiObjects::instance() {
     return objects;
 }
 
+namespace {
+
+// Made while the platform library loads, so that the table outlives the static objects of
+// every library and program above it, which may still delete GDI objects as they go.
+[[maybe_unused]] const bool c_tableMadeAtLoad = (GdiObjects::instance(), true);
+
+}  // namespace
+
 HGDIOBJ GdiObjects::add(std::unique_ptr<GdiObject> object) {
     std::uintptr_t value = m_table.add(std::move(object));
     return value ? reinterpret_cast<HGDIOBJ>(value | c_objectTag) : nullptr;

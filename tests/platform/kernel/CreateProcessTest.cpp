@@ -66,7 +66,7 @@ TEST_F(CreateProcess, ArgumentsReachTheProgramLiterallyWithoutAShell) {
     EXPECT_EQ(run(nullptr, line), 0);
     EXPECT_TRUE(std::filesystem::exists(file("a \"b\"")));
     EXPECT_TRUE(std::filesystem::exists(file(";")));
-    EXPECT_EQ(run(u"/bin/sh", u"sh -c \"exit 7\""), 7);  // the exit code comes back
+    EXPECT_EQ(run(u"/bin/sh", u"-c \"exit 7\""), 7);  // the exit code comes back
 }
 
 TEST_F(CreateProcess, PegHelpInAnyCaseMapsToTheHelpViewerNamedByCePeghelp) {
@@ -78,6 +78,11 @@ TEST_F(CreateProcess, PegHelpInAnyCaseMapsToTheHelpViewerNamedByCePeghelp) {
     std::stringstream args;
     args << std::ifstream(file("args")).rdbuf();
     EXPECT_EQ(args.str(), "orvane.htm#main_contents|");
+    // Named as the program, its command line is nothing but the arguments.
+    EXPECT_EQ(run(u"peghelp.exe", u"orvane.htm#prop_list"), 0);
+    std::stringstream named;
+    named << std::ifstream(file("args")).rdbuf();
+    EXPECT_EQ(named.str(), "orvane.htm#prop_list|");
 }
 
 }  // namespace
