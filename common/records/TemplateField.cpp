@@ -78,6 +78,9 @@ int TemplateField::compare(const void* a, const void* b, DWORD options) const {
 }
 
 int TemplateField::compareStrings(const WCHAR* a, const WCHAR* b, DWORD options) {
+    // A slot never written holds null: it orders as the empty string.
+    if (!a) a = g_emptyString;
+    if (!b) b = g_emptyString;
     const bool caseInsensitive = (options & c_caseInsensitive) != 0;
     if (!(options & c_prefix)) return caseInsensitive ? _wcsicmp(a, b) : wcscmp(a, b);
     // `a` is the key: only its own length takes part.
