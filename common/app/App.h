@@ -28,6 +28,14 @@ public:
     // Nonzero when the top card had a help topic to show.
     virtual int showTopicHelp() = 0;
 
+    // Made for the main window on first use; lives as long as the application.
+    Theme* getTheme();
+    // Starts the help viewer on `file`#`topic` without waiting; a failure goes unreported.
+    void showHelp(LPCWSTR file, LPCWSTR topic);
+    // "file#topic", cut to the viewer's limit of c_helpLineMax characters.
+    static void helpCommandLine(LPCWSTR file, LPCWSTR topic, WCHAR (&line)[192]);
+    static constexpr int c_helpLineMax = 191;
+
 protected:
     Theme* m_theme;
 };
