@@ -42,15 +42,6 @@ void registerBuiltInImages() {
 
 }  // namespace
 
-namespace {
-
-// The platform's GDI object table comes into being on first use and goes at exit in the
-// reverse order; using it before the store exists keeps it alive while the store deletes
-// its bitmaps.
-[[maybe_unused]] const HGDIOBJ c_gdiTableFirst = GetStockObject(WHITE_BRUSH);
-
-}  // namespace
-
 // Defined here, before the entry below, so that it exists when the images are registered
 // and outlives the detach.
 ImageStore ImageStore::g_imageStore;
