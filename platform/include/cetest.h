@@ -31,8 +31,8 @@ struct MessageBoxCall {
     UINT style;
 };
 // The responder answers message boxes instead of the user and returns the button chosen.
-// Without one, a message box writes its caption and text to standard error and returns its
-// default button. Installing an empty function removes the responder.
+// Without one, the box shows and waits for the user. Installing an empty function removes
+// the responder.
 using MessageBoxResponder = std::function<int(const MessageBoxCall&)>;
 void setMessageBoxResponder(MessageBoxResponder responder);
 

@@ -1,5 +1,6 @@
 // The navigation bar is a window of the shell's own: topmost, never active, repainted when
-// the foreground window or its title changes and when the minute turns.
+// the foreground window or its title changes and when the minute turns. A foreground dialog
+// with a Done button gets a round "ok" at the right end; tapping it is that dialog's IDOK.
 #include "shell/NavigationBar.h"
 
 #include <string>
@@ -7,6 +8,7 @@
 #include "gwe/Activation.h"
 #include "gwe/Screen.h"
 #include "gwe/Window.h"
+#include "gwe/dialog/DialogState.h"
 #include "winbase.h"
 #include "winuser.h"
 
@@ -21,6 +23,7 @@ constexpr COLORREF c_topColour = RGB(36, 92, 188);
 constexpr COLORREF c_bottomColour = RGB(12, 48, 128);
 
 HWND c_bar = nullptr;
+bool c_okPressed = false;
 
 int blend(int from, int to, int step, int steps) {
     return from + (to - from) * step / (steps > 1 ? steps - 1 : 1);
@@ -73,6 +76,36 @@ HFONT barFont() {
     return CreateFontIndirectW(&font);
 }
 
+// The foreground dialog that asked for a Done button, or null.
+HWND doneTarget() {
+    HWND foreground = GetForegroundWindow();
+    gwe::dialog::DialogState* state = gwe::dialog::DialogStates::instance().find(foreground);
+    return state && state->m_doneButton ? foreground : nullptr;
+}
+
+RECT okRect(const RECT& client) {
+    const gwe::Screen& screen = gwe::Screen::instance();
+    int size = screen.scale(21);
+    int top = (client.bottom - size) / 2;
+    int right = client.right - screen.scale(3);
+    return RECT{right - size, top, right, top + size};
+}
+
+// A white-rimmed disc a shade lighter than the bar, "ok" in the bar's bold white.
+void paintOk(HDC hdc, const RECT& client) {
+    RECT disc = okRect(client);
+    HBRUSH brush = CreateSolidBrush(RGB(60, 120, 220));
+    HPEN pen = CreatePen(PS_SOLID, gwe::Screen::instance().scale(1), RGB(255, 255, 255));
+    HGDIOBJ oldBrush = SelectObject(hdc, brush);
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    Ellipse(hdc, disc.left, disc.top, disc.right, disc.bottom);
+    SelectObject(hdc, oldPen);
+    SelectObject(hdc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+    DrawTextW(hdc, u"ok", -1, &disc, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+}
+
 void paint(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC hdc = BeginPaint(hwnd, &ps);
@@ -86,10 +119,13 @@ void paint(HWND hwnd) {
     HGDIOBJ old = SelectObject(hdc, font);
     SetTextColor(hdc, RGB(255, 255, 255));
     SetBkMode(hdc, TRANSPARENT);
-    RECT text{screen.scale(24), 0, client.right - screen.scale(44), client.bottom};
+    bool ok = doneTarget() != nullptr;
+    int right = ok ? okRect(client).left - screen.scale(2) : client.right;  // the clock sits left of "ok"
+    RECT text{screen.scale(24), 0, right - screen.scale(44), client.bottom};
     std::u16string name = title();
     DrawTextW(hdc, name.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-    RECT clock{client.right - screen.scale(42), 0, client.right - screen.scale(4), client.bottom};
+    if (ok) paintOk(hdc, client);
+    RECT clock{right - screen.scale(42), 0, right - screen.scale(4), client.bottom};
     std::u16string time = clockText();
     DrawTextW(hdc, time.c_str(), -1, &clock, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     SelectObject(hdc, old);
@@ -105,9 +141,31 @@ void armClock(HWND hwnd) {
     SetTimer(hwnd, c_clockTimer, untilNextMinute, nullptr);
 }
 
+bool onOk(HWND hwnd, LPARAM lParam) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    RECT ok = okRect(client);
+    POINT point{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    return doneTarget() && PtInRect(&ok, point);
+}
+
+// Like a push button: it counts when the stylus goes down and comes up on it.
+void okTapped(HWND hwnd, UINT message, LPARAM lParam) {
+    bool inside = onOk(hwnd, lParam);
+    if (message == WM_LBUTTONDOWN) {
+        c_okPressed = inside;
+        return;
+    }
+    bool pressed = c_okPressed;
+    c_okPressed = false;
+    if (pressed && inside) SendMessageW(doneTarget(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
 LRESULT barProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: paint(hwnd); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: okTapped(hwnd, message, lParam); return 0;
     case WM_TIMER:
         InvalidateRect(hwnd, nullptr, FALSE);
         armClock(hwnd);
@@ -148,6 +206,10 @@ const bool c_listening = (gwe::setActivationListener(onActivation), true);
 HWND navigationBar() {
     if (!c_bar) create();
     return c_bar;
+}
+
+void refreshNavigationBar() {
+    onActivation();
 }
 
 }  // namespace ce::shell
