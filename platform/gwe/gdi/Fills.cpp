@@ -79,13 +79,16 @@ BOOL DrawFocusRect(HDC hDC, const RECT* lprc) {
     if (!dc || !lprc) return FALSE;
     RECT r = dc->toSurface(*lprc);
     if (r.right <= r.left || r.bottom <= r.top) return TRUE;
-    Canvas canvas(*dc);
-    auto dot = [&r](Pixel& pixel, int x, int y) {
-        if (((x - r.left) + (y - r.top)) % 2 == 0) pixel ^= 0xFFFFFF;
+    // Each edge is its own drawing, so the text inside the frame stays on the screen's record.
+    auto edge = [dc, &r](const RECT& strip) {
+        Canvas canvas(*dc);
+        canvas.forEach(strip, [&r](Pixel& pixel, int x, int y) {
+            if (((x - r.left) + (y - r.top)) % 2 == 0) pixel ^= 0xFFFFFF;
+        });
     };
-    canvas.forEach(RECT{r.left, r.top, r.right, r.top + 1}, dot);
-    if (r.bottom - r.top > 1) canvas.forEach(RECT{r.left, r.bottom - 1, r.right, r.bottom}, dot);
-    canvas.forEach(RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1}, dot);
-    if (r.right - r.left > 1) canvas.forEach(RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1}, dot);
+    edge(RECT{r.left, r.top, r.right, r.top + 1});
+    if (r.bottom - r.top > 1) edge(RECT{r.left, r.bottom - 1, r.right, r.bottom});
+    edge(RECT{r.left, r.top + 1, r.left + 1, r.bottom - 1});
+    if (r.right - r.left > 1) edge(RECT{r.right - 1, r.top + 1, r.right, r.bottom - 1});
     return TRUE;
 }

@@ -57,5 +57,17 @@ TEST_F(ScreenTextTest, ACoveredOrHiddenWindowsTextIsNotVisible) {
     EXPECT_TRUE(texts().empty());
 }
 
+// A focused button draws its focus frame around its caption: a frame covers only its edges,
+// so the caption can still be found (and clicked by a script).
+TEST_F(ScreenTextTest, AFrameDrawnAroundTextLeavesItOnTheScreen) {
+    HWND window = shown("window", {0, 30, 240, 300});
+    HDC hdc = GetDC(window);
+    ExtTextOutW(hdc, 20, 20, 0, nullptr, u"Caption", 7, nullptr);
+    RECT frame{16, 17, 80, 36};
+    DrawFocusRect(hdc, &frame);
+    ReleaseDC(window, hdc);
+    EXPECT_EQ(texts(), (std::vector<std::u16string>{u"Caption"}));
+}
+
 }  // namespace
 }  // namespace gwetest
