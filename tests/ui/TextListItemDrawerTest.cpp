@@ -7,6 +7,7 @@
 #include "app/Theme.h"
 #include "cewchar.h"
 #include "platform/gdi/GdiTestSupport.h"
+#include "support/PlainApp.h"
 
 using namespace Nevo;
 
@@ -15,15 +16,6 @@ namespace {
 constexpr COLORREF c_outside = RGB(255, 0, 255);
 constexpr int c_width = 120;
 constexpr int c_rowHeight = 32;
-
-class ThemedApp : public App {
-public:
-    void createCards(HWND) override {}
-    ResourceLoader* getResourceLoader() override { return nullptr; }
-    void showAbout(HWND) override {}
-    HWND getMainWindow() override { return nullptr; }
-    int showTopicHelp() override { return 0; }
-};
 
 class Item : public TextListItemDrawer {
 public:
@@ -90,7 +82,7 @@ protected:
         return size.cy;
     }
 
-    ThemedApp m_app;
+    test_support::PlainApp m_app;
     Theme* m_theme = m_app.getTheme();
     gditest::MemoryCanvas m_canvas{c_width, c_rowHeight + 8, c_outside};
 };

@@ -13,20 +13,14 @@
 #include "app/Theme.h"
 #include "core/Sequence.h"
 #include "core/StringBuffer.h"
+#include "support/PlainApp.h"
 #include "support/ScratchFolder.h"
 
 using namespace Nevo;
 
 namespace {
 
-class PlainApp : public App {
-public:
-    void createCards(HWND) override {}
-    ResourceLoader* getResourceLoader() override { return nullptr; }
-    void showAbout(HWND) override {}
-    HWND getMainWindow() override { return nullptr; }
-    int showTopicHelp() override { return 0; }
-};
+using test_support::PlainApp;
 
 class ThriftyApp : public PlainApp {
 public:
