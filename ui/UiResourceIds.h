@@ -16,5 +16,7 @@
 #define IDB_ARROW_UP_11 124
 #define IDB_ARROW_UP_11_MASK 125
 
-#define IDS_HOME 200
-#define IDS_END 201
+// The page buttons' tap-and-hold commands load these through the application's resource
+// loader, which falls back to this library: the ids are the commands' own.
+#define IDS_HOME 40040
+#define IDS_END 40041
