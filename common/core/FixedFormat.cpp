@@ -16,4 +16,12 @@ int formatFixed(WCHAR* buffer, int size, const WCHAR* format, va_list args) {
     return length;
 }
 
+int printFixed(WCHAR* buffer, int size, const WCHAR* format, ...) {
+    va_list args;
+    va_start(args, format);
+    int length = formatFixed(buffer, size, format, args);
+    va_end(args);
+    return length;
+}
+
 }  // namespace Nevo

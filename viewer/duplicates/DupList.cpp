@@ -1,0 +1,119 @@
+#include "duplicates/DupList.h"
+
+#include "core/Debug.h"
+#include "core/Sequence.h"
+#include "db/CeDatabase.h"
+#include "duplicates/DupItem.h"
+#include "reader/PropList.h"
+
+namespace Orvane {
+
+namespace {
+
+// Whether `entry` repeats a value already met; the seen entries stay in the sequence.
+bool repeatsSeen(Nevo::Sequence* seen, const DupItem* entry) {
+    for (Nevo::Position* at = seen->first(); at; at = seen->after(at))
+        if (DupItem::compareValues(static_cast<const DupItem*>(at->element()), entry) == 0) return true;
+    return false;
+}
+
+void destroySeen(Nevo::Sequence* seen) {
+    for (Nevo::Position* at = seen->first(); at; at = seen->after(at))
+        delete static_cast<Nevo::ListItem*>(static_cast<DupItem*>(at->element()));
+    seen->free();
+}
+
+}  // namespace
+
+DupList::DupList(Nevo::CeDatabase* database, CEPROPID propid) : m_databaseOid(0), m_sortKey(0) {
+    PropItem::addFields(getTemplate());
+    fill(database, propid);
+    m_databaseOid = database->getOid();
+}
+
+void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
+    database->close();
+    bool sorted = database->open(nullptr, propid, nullptr);
+    if (!sorted && !database->open(nullptr, 0, nullptr)) {
+        Nevo::Debug::reportError(u"db.open in DupList::fill");
+        return;
+    }
+    m_sortKey = sorted ? propid : 0;
+    Nevo::Sequence* seen = sorted ? nullptr : Nevo::Sequence::makeSequence();
+    // In sorted mode, the record before; owned here unless it went into the list.
+    DupItem* previous = nullptr;
+    bool previousListed = false;
+
+    CEOID record = 0;
+    for (CEPROPVAL* value = database->read(&record, propid); value;
+         value = database->seekNext() ? database->read(&record, propid) : nullptr) {
+        // The platform supplied no value: nothing to compare, so nothing repeated.
+        if (value->wFlags & CEDB_PROPNOTFOUND) continue;
+        auto* entry = new DupItem(getTemplate(), value, record);
+        if (sorted) {
+            bool listed = previous && DupItem::compareValues(entry, previous) == 0;
+            if (listed) addItem(entry);
+            if (previous && !previousListed) delete previous;
+            previous = entry;
+            previousListed = listed;
+        } else if (repeatsSeen(seen, entry)) {
+            addItem(entry);
+        } else {
+            seen->insertLast(entry);
+        }
+    }
+    if (previous && !previousListed) delete previous;
+    if (seen) destroySeen(seen);
+}
+
+void DupList::toggleTag(UINT index) {
+    auto* entry = dynamic_cast<DupItem*>(at(index));
+    if (!entry) return;
+    entry->setTagged(entry->isTagged() ? 0 : 1);
+    notify(NotifyItemChanged, index, 0);
+}
+
+void DupList::tagAll(int tagged) {
+    for (UINT i = 0; i < size(); ++i) static_cast<DupItem*>(at(i))->setTagged(tagged);
+    notify(NotifyListChanged, reinterpret_cast<WPARAM>(this), 0);
+}
+
+UINT DupList::countTagged() {
+    UINT count = 0;
+    for (UINT i = 0; i < size(); ++i)
+        if (static_cast<DupItem*>(at(i))->isTagged()) ++count;
+    return count;
+}
+
+int DupList::deleteTagged() {
+    Nevo::CeDatabase database(m_databaseOid);
+    if (!database.open(nullptr, 0, nullptr)) {
+        Nevo::Debug::abort(u"Can't open database");
+        return 0;
+    }
+    int deleted = 0;
+    for (UINT i = 0; i < size(); ++i) {
+        auto* entry = static_cast<DupItem*>(at(i));
+        if (!entry->isTagged()) continue;
+        if (!database.deleteRecord(entry->getRecordOid())) {
+            // The program ends; the records deleted so far stay deleted.
+            Nevo::Debug::abort(u"Failed to delete item");
+            break;
+        }
+        ++deleted;
+    }
+    return deleted;
+}
+
+PropList* DupList::openRecord(UINT index) {
+    auto* entry = dynamic_cast<DupItem*>(at(index));
+    if (!entry) return nullptr;
+    auto* database = new Nevo::CeDatabase(m_databaseOid);
+    if (!database->open(nullptr, m_sortKey, nullptr) || !database->seekToOid(entry->getRecordOid())) {
+        delete database;
+        return nullptr;
+    }
+    return new PropList(database);
+}
+
+}  // namespace Orvane
