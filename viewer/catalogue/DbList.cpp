@@ -22,8 +22,9 @@ void DbList::refresh() {
 }
 
 void DbList::deleteDatabase(UINT index, HWND owner) {
+    // The array does not check its indexes; a selection may be past a shortened list.
+    if (index >= size()) return;
     auto* entry = static_cast<DbItem*>(at(index));
-    if (!entry) return;
     WCHAR question[256];
     Nevo::printFixed(question, 256, u"Are you sure you wish to delete db \"%s\"? This can't be undone.",
                    entry->getName());
@@ -37,8 +38,8 @@ void DbList::deleteDatabase(UINT index, HWND owner) {
 }
 
 Nevo::CeDatabase* DbList::openDatabase(UINT index, HWND owner) {
+    if (index >= size()) return nullptr;
     auto* entry = static_cast<DbItem*>(at(index));
-    if (!entry) return nullptr;
     auto* database = new Nevo::CeDatabase(0, nullptr);
     // By name: the entry's OID may be stale since the last refresh.
     database->open(entry->getName(), 0, nullptr);

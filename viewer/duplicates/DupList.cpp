@@ -45,9 +45,14 @@ void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
     bool previousListed = false;
 
     CEOID record = 0;
-    for (CEPROPVAL* value = database->read(&record, propid); value;
-         value = database->seekNext() ? database->read(&record, propid) : nullptr) {
-        // The platform supplied no value: nothing to compare, so nothing repeated.
+    do {
+        CEPROPVAL* value = database->read(&record, propid);
+        // A record without the property has no value to repeat: the store answers
+        // ERROR_NO_DATA (or flags the value) and the scan goes on with the next record.
+        if (!value) {
+            if (GetLastError() == ERROR_NO_DATA) continue;
+            break;
+        }
         if (value->wFlags & CEDB_PROPNOTFOUND) continue;
         auto* entry = new DupItem(getTemplate(), value, record);
         if (sorted) {
@@ -61,14 +66,14 @@ void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
         } else {
             seen->insertLast(entry);
         }
-    }
+    } while (database->seekNext());
     if (previous && !previousListed) delete previous;
     if (seen) destroySeen(seen);
 }
 
 void DupList::toggleTag(UINT index) {
-    auto* entry = dynamic_cast<DupItem*>(at(index));
-    if (!entry) return;
+    if (index >= size()) return;
+    auto* entry = static_cast<DupItem*>(at(index));
     entry->setTagged(entry->isTagged() ? 0 : 1);
     notify(NotifyItemChanged, index, 0);
 }
@@ -106,8 +111,8 @@ int DupList::deleteTagged() {
 }
 
 PropList* DupList::openRecord(UINT index) {
-    auto* entry = dynamic_cast<DupItem*>(at(index));
-    if (!entry) return nullptr;
+    if (index >= size()) return nullptr;
+    auto* entry = static_cast<DupItem*>(at(index));
     auto* database = new Nevo::CeDatabase(m_databaseOid);
     if (!database->open(nullptr, m_sortKey, nullptr) || !database->seekToOid(entry->getRecordOid())) {
         delete database;

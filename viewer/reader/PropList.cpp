@@ -91,7 +91,8 @@ void PropList::reopen(UINT sortIndex) {
 }
 
 DupList* PropList::checkDuplicates(UINT index) {
-    PropItem* item = dynamic_cast<PropItem*>(at(index));
+    // "No record" is no property.
+    PropItem* item = index < size() ? dynamic_cast<PropItem*>(at(index)) : nullptr;
     if (!item) return nullptr;
     CEPROPID propid = item->getPropid();
     m_database->close();
