@@ -179,14 +179,4 @@ TEST_F(PropListTest, AnEmptyDatabaseShowsNoRecordAndARecordWithoutPropertiesAnEm
     EXPECT_EQ(list.isNoRecord(), 0);
 }
 
-TEST_F(PropListTest, LinesThatDoNotFitAreCutToTheBuffer) {
-    CEOID db = createDatabase(u"Long");
-    addRecord(db, {Value::text(1, std::u16string(300, u'w'))});
-    PropList list{browse(db)};
-    // The value text itself keeps 127 characters; the caller's buffer cuts again.
-    EXPECT_EQ(line2(list.at(0)), std::u16string(127, u'w'));
-    EXPECT_EQ(line2(list.at(0), 10), std::u16string(9, u'w'));
-    EXPECT_EQ(line1(list.at(0), 8), u"Prop id");
-}
-
 }  // namespace
