@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/DbItem.h"
+#include "common/app/RecordingWindow.h"
 #include "catalogue/DbList.h"
 #include "db/CeDatabase.h"
 #include "records/Template.h"
@@ -41,6 +42,14 @@ protected:
 TEST_F(DbListTest, AnEmptyStoreGivesAnEmptyCatalogueWhereDeleteAndOpenDoNothing) {
     DbList list;
     EXPECT_EQ(list.size(), 0u);
+    // Observers hear of the emptying and of the end of the refresh.
+    nevo_test::RecordingWindow observer;
+    list.addObserver(observer.handle());
+    list.refresh();
+    ASSERT_EQ(nevo_test::RecordingWindow::c_log.size(), 2u);
+    for (auto& entry : nevo_test::RecordingWindow::c_log)
+        EXPECT_EQ(entry.second.first, Nevo::EventSource::NotifyListChanged);
+    EXPECT_EQ(nevo_test::RecordingWindow::c_log[1].second.second, reinterpret_cast<WPARAM>(&list));
     list.deleteDatabase(0, nullptr);
     EXPECT_EQ(list.openDatabase(0, nullptr), nullptr);
     EXPECT_TRUE(m_boxes.empty());

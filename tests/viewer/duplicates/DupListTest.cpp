@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/app/RecordingWindow.h"
 #include "db/CeDatabase.h"
 #include "duplicates/DupItem.h"
 #include "duplicates/DupList.h"
@@ -136,9 +137,14 @@ TEST_F(DupListTest, TaggingTwiceUntagsAndDeleteTaggedRemovesOnlyTheTaggedRecords
     auto list = search(db, c_word);
     ASSERT_EQ(list->size(), 4u);
     EXPECT_EQ(list->countTagged(), 0u);
+    nevo_test::RecordingWindow observer;
+    list->addObserver(observer.handle());
     list->toggleTag(0);
     list->toggleTag(0);
     EXPECT_EQ(list->countTagged(), 0u);
+    // Each toggle tells the observers which entry changed.
+    ASSERT_EQ(nevo_test::RecordingWindow::c_log.size(), 2u);
+    EXPECT_EQ(nevo_test::RecordingWindow::c_log[1].second, std::make_pair(Nevo::EventSource::NotifyItemChanged, WPARAM{0}));
     list->toggleTag(1);
     list->toggleTag(3);
     list->toggleTag(99);
