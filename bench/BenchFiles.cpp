@@ -24,10 +24,14 @@ void setBenchDirectory(const std::string& directory) {
     chosenDirectory() = directory;
 }
 
+std::string benchPath(const std::string& name) {
+    return benchDirectory() + "/" + name;
+}
+
 std::string benchFile(std::uint32_t count, const char* suffix) {
-    return benchDirectory() + "/orvane-bench-" + std::to_string(count) + "." + suffix;
+    return benchPath("orvane-bench-" + std::to_string(count) + "." + suffix);
 }
 
 void removeDatabaseFile(const std::string& path) {
-    for (const char* extra : {"", "-wal", "-shm", "-journal"}) unlink((path + extra).c_str());
+    for (const char* extra : {"", "-wal", "-shm", "-journal", "-open"}) unlink((path + extra).c_str());
 }
