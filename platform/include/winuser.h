@@ -97,6 +97,16 @@ using LPNMHDR = NMHDR*;
 #define WM_TIMER 0x0113
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
+// WM_HSCROLL / WM_VSCROLL request codes (low word of wParam).
+#define SB_LINEUP 0
+#define SB_LINEDOWN 1
+#define SB_PAGEUP 2
+#define SB_PAGEDOWN 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_BOTTOM 7
+#define SB_ENDSCROLL 8
 #define WM_INITMENUPOPUP 0x0117
 #define WM_CTLCOLOREDIT 0x0133
 #define WM_CTLCOLORBTN 0x0135
@@ -372,6 +382,7 @@ using LPNMHDR = NMHDR*;
 #define BS_OWNERDRAW 0x0000000BL
 #define BS_TYPEMASK 0x0000000FL
 #define BN_CLICKED 0
+#define LBN_DBLCLK 2
 #define BM_GETCHECK 0x00F0
 #define BM_SETCHECK 0x00F1
 #define BM_GETSTATE 0x00F2
