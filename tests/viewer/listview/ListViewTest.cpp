@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gwe/Input.h"
+#include "gwe/Screen.h"
 #include "gwe/ScreenText.h"
 #include "items/MessageItem.h"
 #include "listview/ListView.h"
@@ -28,6 +29,23 @@ LRESULT CALLBACK recordParent(HWND window, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Two rows of text per entry, as the record browser measures them.
+class TwoLineModel : public Nevo::ArrayListModel {
+public:
+    void measureItem(HDC dc, UINT* width, UINT* height) override {
+        ArrayListModel::measureItem(dc, width, height);
+        *height *= 2;
+    }
+};
+
+// Red pixels in a square of the screen: the scroll marks are red arrows.
+int redPixels(int left, int top, int size) {
+    int count = 0;
+    for (int y = top; y < top + size; ++y)
+        for (int x = left; x < left + size; ++x) count += ce::gwe::Screen::instance().surface().pixel(x, y) == 0xFF0000;
+    return count;
 }
 
 class ListViewTest : public ::testing::Test {
@@ -94,7 +112,7 @@ protected:
     }
 
     test_support::PlainApp m_app;
-    Nevo::ArrayListModel m_model;
+    TwoLineModel m_model;
     ListView m_list{&m_app};
     HWND m_parent{};
 };
@@ -108,6 +126,19 @@ TEST_F(ListViewTest, TheFirstPaintMeasuresTheRowsAndOnlyVisibleRowsAreDrawn) {
     EXPECT_EQ(m_list.getVisibleRows(), 294 / m_list.getRowHeight());
     EXPECT_TRUE(onScreen(u"Row A"));
     EXPECT_FALSE(onScreen(u"Row Y"));
+}
+
+TEST_F(ListViewTest, ScrollMarksShowWhereRowsLieBeyondTheScreen) {
+    show(10);
+    int row = m_list.getRowHeight();
+    int x = 240 * 95 / 100 - row;
+    int upY = c_top + row / 9, downY = c_top + 10 * row - row * 9 / 10;
+    EXPECT_EQ(redPixels(x, upY, row), 0);
+    EXPECT_GT(redPixels(x, downY, row), 10);
+    m_list.SendMessage(WM_VSCROLL, SB_BOTTOM, 0);
+    pump();
+    EXPECT_GT(redPixels(x, upY, row), 10);
+    EXPECT_EQ(redPixels(x, downY, row), 0);
 }
 
 TEST_F(ListViewTest, AnEmptyListReportsEveryMoveAndStillActivates) {
