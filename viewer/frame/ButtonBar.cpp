@@ -1,19 +1,11 @@
 #include "frame/ButtonBar.h"
 
-#include <aygshell.h>
-
 #include "app/ResourceLoader.h"
 #include "app/Theme.h"
 #include "frame/ActiveTheme.h"
+#include "frame/ButtonTouch.h"
 
 namespace Orvane {
-
-namespace {
-
-// How long a released button keeps its pressed look before it acts.
-constexpr DWORD c_releaseDelayMs = 50;
-
-}  // namespace
 
 void ButtonBar::setButtonCount(UINT count) {
     m_count = count < c_maxButtons ? count : c_maxButtons;
@@ -137,16 +129,13 @@ LRESULT ButtonBar::onButtonColors(UINT, WPARAM dc, LPARAM button, BOOL& handled)
 }
 
 LRESULT ButtonBar::onPenDown(HWND button, LPARAM position, BOOL& handled) {
-    SHRGINFO gesture{sizeof(SHRGINFO), button, {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))},
-                     SHRG_NOTIFYPARENT};
-    // A recognised hold has been told to the bar (and so to the frame): no click follows.
-    if (SHRecognizeGesture(&gesture) == GN_CONTEXTMENU) return 0;
-    handled = FALSE;
+    // A recognised hold has been told to the bar, and so to the frame: no click follows.
+    if (!recogniseHold(button, position)) handled = FALSE;
     return 0;
 }
 
 LRESULT ButtonBar::onPenUp(BOOL& handled) {
-    Sleep(c_releaseDelayMs);
+    pauseAfterRelease();
     handled = FALSE;
     return 0;
 }

@@ -8,9 +8,13 @@
 #include <vector>
 
 #include "app/Theme.h"
+#include "atl/MessageMap.h"
 #include "frame/ButtonBar.h"
+#include "frame/PageButton.h"
+#include "frame/PageCommands.h"
 #include "frame/TitleLabel.h"
 #include "gwe/Input.h"
+#include "gwe/Screen.h"
 #include "gwe/ScreenText.h"
 #include "resources/ResourceIds.h"
 #include "viewer/support/ViewerTest.h"
@@ -22,6 +26,18 @@ namespace {
 std::vector<MSG> g_received;
 
 LRESULT CALLBACK recordFrame(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // As the frame does: drawing requests go back to the control, and the page buttons'
+    // messages are handled right after the frame's own.
+    if (message == WM_DRAWITEM) {
+        auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return SendMessageW(item->hwndItem, OCM_DRAWITEM, wParam, lParam);
+    }
+    if (message == WM_VSCROLL) {
+        g_received.push_back(MSG{window, message, wParam, lParam, 0, {}});
+        return 0;
+    }
+    LRESULT result = 0;
+    if (handlePageMessage(window, message, wParam, lParam, result)) return result;
     if (message == WM_COMMAND || message == WM_NOTIFY || message == ButtonBar::c_leaveBelow ||
         message == ButtonBar::c_leaveAbove) {
         // A notification's header is only valid during the call: keep its code instead.
@@ -66,7 +82,8 @@ protected:
     std::vector<UINT> received(UINT message) const {
         std::vector<UINT> found;
         for (const MSG& msg : g_received)
-            if (msg.message == message) found.push_back(message == WM_NOTIFY ? static_cast<UINT>(msg.lParam) : LOWORD(msg.wParam));
+            if (msg.message == message)
+                found.push_back(message == WM_NOTIFY ? static_cast<UINT>(msg.lParam) : LOWORD(msg.wParam));
         return found;
     }
     static POINT centreOnScreen(HWND window) {
@@ -177,6 +194,49 @@ TEST_F(FrameControlsTest, TheTitleKeepsTheSizeOfItsFirstText) {
     title.GetWindowRect(&after);
     EXPECT_EQ(after.right - after.left, before.right - before.left);
     EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+}
+
+// Chooses the visible entry that reads "Home", from inside the menu's loop.
+POINT g_heldAt{};
+void CALLBACK chooseHome(HWND window, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(window, timer);
+    ce::gwe::input::stylusUp(g_heldAt);
+    for (const ce::gwe::TextRun& run : ce::gwe::ScreenText::instance().visibleRuns()) {
+        if (run.text != u"Home") continue;
+        POINT at{(run.rect.left + run.rect.right) / 2, (run.rect.top + run.rect.bottom) / 2};
+        ce::gwe::input::stylusDown(at);
+        ce::gwe::input::stylusUp(at);
+    }
+}
+
+TEST_F(FrameControlsTest, PageButtonsScrollAndAHoldOnPageUpOffersHome) {
+    PageButton down(PageButton::c_pageDown), up(PageButton::c_pageUp);
+    down.create(m_frame, 208, 234);
+    up.create(m_frame, 0, 234);
+    pump();
+    POINT downAt = centreOnScreen(down.handle());
+    ce::gwe::input::stylusDown(downAt);
+    ce::gwe::input::stylusUp(downAt);
+    pump();
+    EXPECT_EQ(received(WM_VSCROLL), std::vector<UINT>{SB_PAGEDOWN});
+    g_received.clear();
+    g_heldAt = centreOnScreen(up.handle());
+    SetTimer(m_frame, 1, 1, chooseHome);
+    ce::gwe::input::stylusDown(g_heldAt);
+    pump();
+    EXPECT_EQ(received(WM_VSCROLL), std::vector<UINT>{SB_TOP});
+}
+
+// The left half of the arrowhead bitmap is drawn on white, the right half (pressed) on black.
+TEST_F(FrameControlsTest, APageButtonShowsTheRightHalfOfItsPictureWhilePressed) {
+    PageButton down(PageButton::c_pageDown);
+    down.create(m_frame, 208, 234);
+    pump();
+    auto corner = [] { return ce::gwe::Screen::instance().surface().pixel(209, 234 + c_frameTop + 1); };
+    EXPECT_EQ(corner(), 0xFFFFFFu);
+    SendMessageW(down.handle(), BM_SETSTATE, TRUE, 0);
+    pump();
+    EXPECT_EQ(corner(), 0x000000u);
 }
 
 }  // namespace
