@@ -52,25 +52,6 @@ void DupItem::copyValue(const CEPROPVAL* value) {
     if (m_value) std::memcpy(m_value, bytes, size);
 }
 
-int DupItem::compareValues(const DupItem* a, const DupItem* b) {
-    switch (TypeFromPropID(a->getPropid())) {
-    case CEVT_LPWSTR:
-    case CEVT_R8:
-    case CEVT_FILETIME:
-    case CEVT_BLOB:
-        if (a->m_valueSize != b->m_valueSize) return a->m_valueSize < b->m_valueSize ? -1 : 1;
-        if (!a->m_valueSize) return 0;
-        // A value that could not be kept is never called a repeat.
-        if (!a->m_value || !b->m_value) return 1;
-        return std::memcmp(a->m_value, b->m_value, a->m_valueSize);
-    case CEVT_I2:
-    case CEVT_UI2:
-        // The value is the low half; the rest of the word is not part of it.
-        return static_cast<int>(a->m_firstWord & 0xFFFF) - static_cast<int>(b->m_firstWord & 0xFFFF);
-    default: return static_cast<int>(a->m_firstWord - b->m_firstWord);
-    }
-}
-
 int DupItem::getLine1Text(LPWSTR buffer, int capacity) {
     return Nevo::printFixed(buffer, capacity, u"%s", getValueText());
 }

@@ -21,15 +21,14 @@ public:
     // Tagged entries are drawn in red.
     int beginDraw(Nevo::Theme* theme, const DRAWITEMSTRUCT* item) override;
 
-    // 0 when both hold the same value in full: strings code unit by code unit over their
-    // whole length, R8 and FILETIME by all 8 bytes, BLOBs by length and every byte, the
-    // other types by their value. Only zero or not matters.
-    static int compareValues(const DupItem* a, const DupItem* b);
-
     DWORD getFirstWord() const { return m_firstWord; }
     CEOID getRecordOid() const { return m_record; }
     int isTagged() const { return m_tagged; }
     void setTagged(int tagged) { m_tagged = tagged; }
+    // The whole value of a string (without terminator), R8, FILETIME or BLOB; none (and
+    // size 0) for the types whose first word is their value.
+    const BYTE* getValue() const { return m_value; }
+    DWORD getValueSize() const { return m_valueSize; }
 
 private:
     void copyValue(const CEPROPVAL* value);

@@ -1,5 +1,7 @@
 #include "duplicates/DupList.h"
 
+#include <cstring>
+
 #include "core/Debug.h"
 #include "core/Sequence.h"
 #include "db/CeDatabase.h"
@@ -13,7 +15,7 @@ namespace {
 // Whether `entry` repeats a value already met; the seen entries stay in the sequence.
 bool repeatsSeen(Nevo::Sequence* seen, const DupItem* entry) {
     for (Nevo::Position* at = seen->first(); at; at = seen->after(at))
-        if (DupItem::compareValues(static_cast<const DupItem*>(at->element()), entry) == 0) return true;
+        if (DupList::compareValues(static_cast<const DupItem*>(at->element()), entry) == 0) return true;
     return false;
 }
 
@@ -24,6 +26,27 @@ void destroySeen(Nevo::Sequence* seen) {
 }
 
 }  // namespace
+
+int DupList::compareValues(const DupItem* a, const DupItem* b) {
+    switch (TypeFromPropID(a->getPropid())) {
+    case CEVT_LPWSTR:
+    case CEVT_R8:
+    case CEVT_FILETIME:
+    case CEVT_BLOB: {
+        DWORD size = a->getValueSize();
+        if (size != b->getValueSize()) return size < b->getValueSize() ? -1 : 1;
+        if (!size) return 0;
+        // A value that could not be kept is never called a repeat.
+        if (!a->getValue() || !b->getValue()) return 1;
+        return std::memcmp(a->getValue(), b->getValue(), size);
+    }
+    case CEVT_I2:
+    case CEVT_UI2:
+        // The value is the low half; the rest of the word is not part of it.
+        return static_cast<int>(a->getFirstWord() & 0xFFFF) - static_cast<int>(b->getFirstWord() & 0xFFFF);
+    default: return static_cast<int>(a->getFirstWord() - b->getFirstWord());
+    }
+}
 
 DupList::DupList(Nevo::CeDatabase* database, CEPROPID propid) : m_databaseOid(0), m_sortKey(0) {
     PropItem::addFields(getTemplate());
@@ -56,7 +79,7 @@ void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
         if (value->wFlags & CEDB_PROPNOTFOUND) continue;
         auto* entry = new DupItem(getTemplate(), value, record);
         if (sorted) {
-            bool listed = previous && DupItem::compareValues(entry, previous) == 0;
+            bool listed = previous && compareValues(entry, previous) == 0;
             if (listed) addItem(entry);
             if (previous && !previousListed) delete previous;
             previous = entry;

@@ -12,6 +12,7 @@ class CeDatabase;
 
 namespace Orvane {
 
+class DupItem;
 class PropList;
 
 class DupList : public Nevo::ArrayListModel {
@@ -36,6 +37,11 @@ public:
     // A record browser model on the entry's record, or none when it cannot be reached.
     // The caller owns it.
     PropList* openRecord(UINT index);
+
+    // 0 when both entries hold the same value in full: strings code unit by code unit over
+    // their whole length, R8 and FILETIME by all 8 bytes, BLOBs by length and every byte,
+    // the other types by their value. Only zero or not matters.
+    static int compareValues(const DupItem* a, const DupItem* b);
 
     CEOID getDatabaseOid() const { return m_databaseOid; }
     // The property whose order the search used; 0 for the default order.
