@@ -3,7 +3,6 @@
 #include "app/ResourceLoader.h"
 #include "app/Theme.h"
 #include "frame/ActiveTheme.h"
-#include "frame/ButtonTouch.h"
 
 namespace Orvane {
 
@@ -126,18 +125,6 @@ LRESULT ButtonBar::onButtonColors(UINT, WPARAM dc, LPARAM button, BOOL& handled)
     SetTextColor(reinterpret_cast<HDC>(dc), theme->getColor(text));
     SetBkColor(reinterpret_cast<HDC>(dc), theme->getColor(back));
     return reinterpret_cast<LRESULT>(theme->getBrush(back));
-}
-
-LRESULT ButtonBar::onPenDown(HWND button, LPARAM position, BOOL& handled) {
-    // A recognised hold has been told to the bar, and so to the frame: no click follows.
-    if (!recogniseHold(button, position)) handled = FALSE;
-    return 0;
-}
-
-LRESULT ButtonBar::onPenUp(BOOL& handled) {
-    pauseAfterRelease();
-    handled = FALSE;
-    return 0;
 }
 
 }  // namespace Orvane

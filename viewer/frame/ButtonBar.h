@@ -7,6 +7,7 @@
 
 #include "atl/CContainedWindow.h"
 #include "atl/atlwin.h"
+#include "frame/ButtonTouch.h"
 
 namespace Orvane {
 
@@ -31,8 +32,7 @@ public:
         MESSAGE_HANDLER(WM_CTLCOLORBTN, onButtonColors)
     ALT_MSG_MAP(1)
         // The buttons themselves: tap-and-hold, and a pressed look that lasts a moment.
-        ATL_MSG_ENTRY(uMsg == WM_LBUTTONDOWN, onPenDown(hWnd, lParam, bHandled))
-        ATL_MSG_ENTRY(uMsg == WM_LBUTTONUP, onPenUp(bHandled))
+        ATL_MSG_ENTRY(uMsg == WM_LBUTTONDOWN || uMsg == WM_LBUTTONUP, handleButtonTouch(hWnd, uMsg, lParam, bHandled))
     END_MSG_MAP()
 
     // Buttons past `count` are hidden; the current button moves to the first when it is
@@ -56,8 +56,6 @@ private:
     LRESULT forwardToParent(UINT message, WPARAM wParam, LPARAM lParam, BOOL&);
     LRESULT onSize(UINT, WPARAM, LPARAM, BOOL&);
     LRESULT onButtonColors(UINT, WPARAM dc, LPARAM button, BOOL& handled);
-    LRESULT onPenDown(HWND button, LPARAM position, BOOL& handled);
-    LRESULT onPenUp(BOOL& handled);
 
     void layout();
     void drawHighlight(UINT index, bool on);

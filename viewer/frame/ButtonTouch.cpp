@@ -8,8 +8,6 @@ namespace {
 
 constexpr DWORD c_releaseDelayMs = 50;
 
-}  // namespace
-
 bool recogniseHold(HWND button, LPARAM penPosition) {
     SHRGINFO gesture{sizeof(SHRGINFO), button,
                      {static_cast<short>(LOWORD(penPosition)), static_cast<short>(HIWORD(penPosition))},
@@ -17,8 +15,13 @@ bool recogniseHold(HWND button, LPARAM penPosition) {
     return SHRecognizeGesture(&gesture) == GN_CONTEXTMENU;
 }
 
-void pauseAfterRelease() {
-    Sleep(c_releaseDelayMs);
+}  // namespace
+
+LRESULT handleButtonTouch(HWND button, UINT message, LPARAM penPosition, BOOL& handled) {
+    if (message == WM_LBUTTONDOWN && recogniseHold(button, penPosition)) return 0;
+    if (message == WM_LBUTTONUP) Sleep(c_releaseDelayMs);
+    handled = FALSE;
+    return 0;
 }
 
 }  // namespace Orvane

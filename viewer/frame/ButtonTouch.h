@@ -7,9 +7,9 @@
 
 namespace Orvane {
 
-// True when the shell recognised a tap-and-hold at the pen-down's position and told the
-// button's parent: the pen-down is then used up and no click follows.
-bool recogniseHold(HWND button, LPARAM penPosition);
-void pauseAfterRelease();
+// For WM_LBUTTONDOWN and WM_LBUTTONUP of `button`. A tap-and-hold the shell recognised has
+// been told to the button's parent and uses the pen-down up (no click follows); otherwise
+// `handled` is cleared so the button's own handling runs.
+LRESULT handleButtonTouch(HWND button, UINT message, LPARAM penPosition, BOOL& handled);
 
 }  // namespace Orvane

@@ -2,7 +2,6 @@
 
 #include "ImageHolder.h"
 #include "ImageStore.h"
-#include "frame/ButtonTouch.h"
 
 namespace Orvane {
 
@@ -19,17 +18,6 @@ HWND PageButton::create(HWND frame, int x, int y) {
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(m_id)), nullptr, nullptr);
     m_window.SubclassWindow(made);
     return made;
-}
-
-LRESULT PageButton::onPenDown(HWND button, LPARAM position, BOOL& handled) {
-    if (!recogniseHold(button, position)) handled = FALSE;
-    return 0;
-}
-
-LRESULT PageButton::onPenUp(BOOL& handled) {
-    pauseAfterRelease();
-    handled = FALSE;
-    return 0;
 }
 
 LRESULT PageButton::onDraw(UINT, WPARAM, LPARAM drawItem, BOOL&) {

@@ -7,6 +7,7 @@
 
 #include "atl/CContainedWindow.h"
 #include "atl/atlwin.h"
+#include "frame/ButtonTouch.h"
 
 namespace Orvane {
 
@@ -28,14 +29,11 @@ public:
 
     BEGIN_MSG_MAP(PageButton)
     ALT_MSG_MAP(1)
-        ATL_MSG_ENTRY(uMsg == WM_LBUTTONDOWN, onPenDown(hWnd, lParam, bHandled))
-        ATL_MSG_ENTRY(uMsg == WM_LBUTTONUP, onPenUp(bHandled))
+        ATL_MSG_ENTRY(uMsg == WM_LBUTTONDOWN || uMsg == WM_LBUTTONUP, handleButtonTouch(hWnd, uMsg, lParam, bHandled))
         MESSAGE_HANDLER(OCM_DRAWITEM, onDraw)
     END_MSG_MAP()
 
 private:
-    LRESULT onPenDown(HWND button, LPARAM position, BOOL& handled);
-    LRESULT onPenUp(BOOL& handled);
     LRESULT onDraw(UINT, WPARAM, LPARAM drawItem, BOOL&);
 
     UINT m_id;
