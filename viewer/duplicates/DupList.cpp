@@ -101,11 +101,6 @@ void DupList::toggleTag(UINT index) {
     notify(NotifyItemChanged, index, 0);
 }
 
-void DupList::tagAll(int tagged) {
-    for (UINT i = 0; i < size(); ++i) static_cast<DupItem*>(at(i))->setTagged(tagged);
-    notify(NotifyListChanged, reinterpret_cast<WPARAM>(this), 0);
-}
-
 UINT DupList::countTagged() {
     UINT count = 0;
     for (UINT i = 0; i < size(); ++i)

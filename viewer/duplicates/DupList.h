@@ -29,8 +29,6 @@ public:
     void fill(Nevo::CeDatabase* database, CEPROPID propid);
 
     void toggleTag(UINT index);
-    // Every entry at once; the observers hear of the whole list once.
-    void tagAll(int tagged);
     UINT countTagged();
     // Deletes the records of the tagged entries; returns how many. The entries stay.
     int deleteTagged();

@@ -41,7 +41,6 @@ public:
     WORD getSortKeyCount() const { return m_sortKeyCount; }
     CEPROPID getSortKey(UINT index) const { return index < m_sortKeyCount ? m_sortKeys[index] : 0; }
     int isNoRecord() const { return m_noRecord; }
-    Nevo::CeDatabase* getDatabase() const { return m_database; }
 
     // The records that repeat the value of the property at `index`, or none. The browser
     // shows the first record of the first sort order afterwards. The caller owns the list.
