@@ -1,8 +1,7 @@
 #include "frame/ButtonBar.h"
 
-#include "app/ResourceLoader.h"
 #include "app/Theme.h"
-#include "frame/ActiveTheme.h"
+#include "resources/ActiveApp.h"
 
 namespace Orvane {
 
@@ -14,10 +13,7 @@ void ButtonBar::setButtonCount(UINT count) {
 
 void ButtonBar::setButton(UINT index, UINT id) {
     if (index >= c_maxButtons || !m_buttons[index].m_hWnd) return;
-    Nevo::App* app = Nevo::Globals::getActiveApp();
-    Nevo::ResourceLoader* loader = app ? app->getResourceLoader() : nullptr;
-    const WCHAR* text = loader ? loader->loadString(id) : nullptr;
-    m_buttons[index].SetWindowText(text ? text : u"");
+    m_buttons[index].SetWindowText(activeString(id));
     m_buttons[index].SetWindowLongPtr(GWLP_ID, static_cast<LONG_PTR>(id));
 }
 

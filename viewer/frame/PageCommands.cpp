@@ -2,10 +2,8 @@
 
 #include <aygshell.h>
 
-#include "app/App.h"
-#include "app/Globals.h"
-#include "app/ResourceLoader.h"
 #include "frame/PageButton.h"
+#include "resources/ActiveApp.h"
 
 namespace Orvane {
 
@@ -23,11 +21,8 @@ int scrollCodeOf(UINT command) {
 
 // A one-entry menu at the held point, bottom-aligned; the choice comes back as WM_COMMAND.
 LRESULT offerCommand(HWND frame, UINT command, POINT at) {
-    Nevo::App* app = Nevo::Globals::getActiveApp();
-    Nevo::ResourceLoader* loader = app ? app->getResourceLoader() : nullptr;
-    const WCHAR* text = loader ? loader->loadString(command) : nullptr;
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, command, text ? text : u"");
+    AppendMenuW(menu, MF_STRING, command, activeString(command));
     BOOL result = TrackPopupMenuEx(menu, TPM_BOTTOMALIGN, at.x, at.y, frame, nullptr);
     DestroyMenu(menu);
     return result;

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include "UiResourceIds.h"
+
 namespace Orvane {
 
-// Commands that work from anywhere in the frame: the list's first and last rows.
-constexpr UINT c_commandHome = 40040;
-constexpr UINT c_commandEnd = 40041;
+// Commands that work from anywhere in the frame: the list's first and last rows. Each is
+// the number of its own text, which nevo_ui supplies.
+constexpr UINT c_commandHome = IDS_HOME;
+constexpr UINT c_commandEnd = IDS_END;
 
 // Consulted by the frame right after its own handlers. True when the message was a page
 // button's; `result` then holds the answer. Scrolling is sent to `frame` itself, so it goes

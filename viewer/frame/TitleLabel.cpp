@@ -2,7 +2,7 @@
 
 #include "app/Theme.h"
 #include "cewchar.h"
-#include "frame/ActiveTheme.h"
+#include "resources/ActiveApp.h"
 
 namespace Orvane {
 

@@ -2,27 +2,13 @@
 
 #include <cstdint>
 
-#include "app/App.h"
-#include "app/Globals.h"
-#include "app/ResourceLoader.h"
 #include "core/FixedFormat.h"
 #include "reader/PropertyText.h"
 #include "records/Template.h"
+#include "resources/ActiveApp.h"
 #include "resources/ResourceIds.h"
 
 namespace Orvane {
-
-namespace {
-
-// Through the active application's resources; nothing when there is none to ask.
-const WCHAR* indexedMark() {
-    Nevo::App* app = Nevo::Globals::getActiveApp();
-    Nevo::ResourceLoader* loader = app ? app->getResourceLoader() : nullptr;
-    const WCHAR* text = loader ? loader->loadString(IDS_INDEXED) : nullptr;
-    return text ? text : u"";
-}
-
-}  // namespace
 
 void PropItem::addFields(Nevo::Template* shape) {
     shape->addField(Nevo::TemplateField::Raw, TagPropid, nullptr);
@@ -63,7 +49,7 @@ const WCHAR* PropItem::getValueText() const {
 
 int PropItem::getLine1Text(LPWSTR buffer, int capacity) {
     return Nevo::printFixed(buffer, capacity, u"Prop id 0x%x (%s) %s", getPropid(), getTypeName(),
-                      m_indexed ? indexedMark() : u"");
+                      m_indexed ? activeString(IDS_INDEXED) : u"");
 }
 
 int PropItem::getLine2Text(LPWSTR buffer, int capacity) {
