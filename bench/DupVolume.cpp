@@ -6,6 +6,7 @@
 
 #include "BenchFiles.h"
 #include "ceobjstore.h"
+#include "cewchar.h"
 #include "db/CeDatabase.h"
 #include "SampleDatabases.h"
 #include "winbase.h"
@@ -28,12 +29,6 @@ void setName(CEDBASEINFO& info, const WCHAR* name) {
     std::fill(std::begin(info.szDbaseName), std::end(info.szDbaseName), 0);
     std::copy(name, name + std::min<size_t>(std::char_traits<WCHAR>::length(name), CEDB_MAXDBASENAMELEN - 1),
               info.szDbaseName);
-}
-
-std::string narrow(const WCHAR* text) {
-    std::string out;
-    for (; *text; ++text) out.push_back(*text < 0x80 ? static_cast<char>(*text) : '?');
-    return out;
 }
 
 // "(425) 555-0042" for 42: the look of a phone number, the call log's repeated property.
@@ -76,7 +71,7 @@ bool DupVolume::addSampleCase(std::vector<DupCase>& cases) {
     dupCase.sorted = largestDatabase();
     CEDBASEINFO info{};
     if (!dupCase.sorted || !databaseInfo(dupCase.sorted, info)) return false;
-    dupCase.label = narrow(info.szDbaseName);
+    dupCase.label = ce::toUtf8(info.szDbaseName);
     dupCase.records = info.wNumRecords;
     dupCase.propid = sortedStringProperty(dupCase.sorted);
     if (!dupCase.propid) return false;
