@@ -16,10 +16,13 @@
 #include "gwe/Input.h"
 #include "gwe/Screen.h"
 #include "gwe/ScreenText.h"
+#include "viewer/support/ScreenHelpers.h"
 #include "resources/ResourceIds.h"
 #include "viewer/support/ViewerTest.h"
 
 using namespace Orvane;
+using viewer_test::onScreen;
+using viewer_test::pump;
 
 namespace {
 
@@ -67,10 +70,6 @@ protected:
         pump();
         ViewerTest::TearDown();
     }
-    static void pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
     // Three buttons showing the program's strings 1, 40020 and 1 again, with those commands.
     void threeButtons() {
         m_bar.setButtonCount(3);
@@ -90,11 +89,6 @@ protected:
         RECT r;
         GetWindowRect(window, &r);
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    }
-    static bool onScreen(const std::u16string& text) {
-        for (const ce::gwe::TextRun& run : ce::gwe::ScreenText::instance().visibleRuns())
-            if (run.text == text) return true;
-        return false;
     }
 
     HWND m_frame{};

@@ -8,13 +8,15 @@
 
 #include "gwe/Input.h"
 #include "gwe/Screen.h"
-#include "gwe/ScreenText.h"
+#include "viewer/support/ScreenHelpers.h"
 #include "items/MessageItem.h"
 #include "listview/ListView.h"
 #include "records/ArrayListModel.h"
 #include "support/PlainApp.h"
 
 using namespace Orvane;
+using viewer_test::onScreen;
+using viewer_test::pump;
 
 namespace {
 
@@ -78,10 +80,6 @@ protected:
         m_list.MoveWindow(0, 0, 240, visible * m_list.getRowHeight());
         pump();
     }
-    static void pump() {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-    }
     void key(UINT virtualKey) {
         m_list.SendMessage(WM_KEYDOWN, virtualKey, 0);
         pump();
@@ -92,11 +90,6 @@ protected:
         ce::gwe::input::stylusDown(at);
         ce::gwe::input::stylusUp(at);
         pump();
-    }
-    static bool onScreen(const std::u16string& text) {
-        for (const ce::gwe::TextRun& run : ce::gwe::ScreenText::instance().visibleRuns())
-            if (run.text == text) return true;
-        return false;
     }
     int reports() const {
         int count = 0;
