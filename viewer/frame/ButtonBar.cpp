@@ -13,7 +13,7 @@ void ButtonBar::setButtonCount(UINT count) {
 
 void ButtonBar::setButton(UINT index, UINT id) {
     if (index >= c_maxButtons || !m_buttons[index].m_hWnd) return;
-    m_buttons[index].SetWindowText(activeString(id));
+    m_buttons[index].SetWindowText(stringOf(m_app, id));
     m_buttons[index].SetWindowLongPtr(GWLP_ID, static_cast<LONG_PTR>(id));
 }
 

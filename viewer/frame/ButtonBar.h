@@ -9,6 +9,10 @@
 #include "atl/atlwin.h"
 #include "frame/ButtonTouch.h"
 
+namespace Nevo {
+class App;
+}
+
 namespace Orvane {
 
 class ButtonBar : public CWindowImpl<ButtonBar> {
@@ -19,7 +23,9 @@ public:
     static constexpr UINT c_leaveBelow = WM_APP + 4;
     static constexpr UINT c_leaveAbove = WM_APP + 5;
 
-    ButtonBar() = default;
+    // The texts come from the application's resources: the frame's, which need not be the
+    // active application yet when the first card sets the bar up.
+    explicit ButtonBar(Nevo::App* app = nullptr) : m_app(app) {}
     ButtonBar(const ButtonBar&) = delete;
     ButtonBar& operator=(const ButtonBar&) = delete;
 
@@ -37,6 +43,7 @@ public:
 
     // Buttons past `count` are hidden; the current button moves to the first when it is
     // no longer in use.
+    void setApp(Nevo::App* app) { m_app = app; }
     void setButtonCount(UINT count);
     // Button `index` shows string `id` and sends `id` as its command.
     void setButton(UINT index, UINT id);
@@ -61,6 +68,7 @@ private:
     void drawHighlight(UINT index, bool on);
     void leave(UINT message);
 
+    Nevo::App* m_app;
     CContainedWindow m_buttons[c_maxButtons]{{this, 1}, {this, 1}, {this, 1}};
     UINT m_count = 0;
     UINT m_current = 0;

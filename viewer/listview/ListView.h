@@ -37,6 +37,10 @@ public:
         MESSAGE_HANDLER(WM_SIZE, onSize)
         MESSAGE_HANDLER(WM_VSCROLL, onScroll)
         MESSAGE_RANGE_HANDLER(WM_APP, WM_APP + 3, onModelChange)
+    ALT_MSG_MAP(1)
+        // What a card passes on from the main frame.
+        MESSAGE_HANDLER(WM_KEYDOWN, onKeyDown)
+        MESSAGE_HANDLER(WM_VSCROLL, onScroll)
     END_MSG_MAP()
 
     // Given before the first paint: its theme colours the rows.

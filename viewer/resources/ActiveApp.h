@@ -16,13 +16,17 @@ inline Nevo::Theme* activeTheme() {
     return app ? app->getTheme() : nullptr;
 }
 
-// The string through the application's resource loader (the program, then nevo_ui); empty
+// The string through an application's resource loader (the program, then nevo_ui); empty
 // when there is no application, loader or string.
-inline const WCHAR* activeString(UINT id) {
-    Nevo::App* app = Nevo::Globals::getActiveApp();
+inline const WCHAR* stringOf(Nevo::App* app, UINT id) {
     Nevo::ResourceLoader* loader = app ? app->getResourceLoader() : nullptr;
     const WCHAR* text = loader ? loader->loadString(id) : nullptr;
     return text ? text : u"";
+}
+
+// The same through the active application.
+inline const WCHAR* activeString(UINT id) {
+    return stringOf(Nevo::Globals::getActiveApp(), id);
 }
 
 }  // namespace Orvane

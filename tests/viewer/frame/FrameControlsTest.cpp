@@ -92,7 +92,7 @@ protected:
     }
 
     HWND m_frame{};
-    ButtonBar m_bar;
+    ButtonBar m_bar{&m_app};
 };
 
 TEST_F(FrameControlsTest, ButtonsShareTheBarAndThoseNoLongerAskedForAreHidden) {
