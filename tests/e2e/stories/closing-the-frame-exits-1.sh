@@ -1,0 +1,1 @@
+EXPECT_EXIT=1
