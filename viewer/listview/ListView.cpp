@@ -2,6 +2,8 @@
 
 #include "ImageHolder.h"
 #include "ImageStore.h"
+#include "app/App.h"
+#include "app/Theme.h"
 #include "records/ListItem.h"
 #include "records/ListModel.h"
 
@@ -37,7 +39,13 @@ LRESULT ListView::onCreate(UINT, WPARAM, LPARAM, BOOL& handled) {
 
 void ListView::measure(HDC dc) {
     UINT width = 0, height = 0;
+    // Rows are drawn in the theme's item font, larger than the device context's own: measured
+    // in the smaller one, their last line would be cut off.
+    Nevo::Theme* theme = m_app ? m_app->getTheme() : nullptr;
+    HFONT itemFont = theme ? theme->getFont(Nevo::FontItem) : nullptr;
+    HGDIOBJ previous = itemFont ? SelectObject(dc, itemFont) : nullptr;
     m_model->measureItem(dc, &width, &height);
+    if (previous) SelectObject(dc, previous);
     // A row is at least a pixel high: the row arithmetic divides by it.
     m_rowHeight = height > 0 ? static_cast<int>(height) : 1;
     RECT client;

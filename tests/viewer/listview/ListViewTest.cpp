@@ -10,6 +10,7 @@
 #include "gwe/Screen.h"
 #include "viewer/support/ScreenHelpers.h"
 #include "items/MessageItem.h"
+#include "app/Theme.h"
 #include "listview/ListView.h"
 #include "records/ArrayListModel.h"
 #include "support/PlainApp.h"
@@ -121,11 +122,22 @@ TEST_F(ListViewTest, TheFirstPaintMeasuresTheRowsAndOnlyVisibleRowsAreDrawn) {
     EXPECT_FALSE(onScreen(u"Row Y"));
 }
 
+// Both lines of a row fit in it: the row is measured in the font the rows are drawn in.
+TEST_F(ListViewTest, RowsAreMeasuredInTheFontTheyAreDrawnIn) {
+    show(5);
+    HDC dc = GetDC(m_list.m_hWnd);
+    SelectObject(dc, m_app.getTheme()->getFont(Nevo::FontItem));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    ReleaseDC(m_list.m_hWnd, dc);
+    EXPECT_EQ(m_list.getRowHeight(), 2 * metrics.tmHeight);
+}
+
 TEST_F(ListViewTest, ScrollMarksShowWhereRowsLieBeyondTheScreen) {
-    show(10);
+    show(8);
     int row = m_list.getRowHeight();
     int x = 240 * 95 / 100 - row;
-    int upY = c_top + row / 9, downY = c_top + 10 * row - row * 9 / 10;
+    int upY = c_top + row / 9, downY = c_top + 8 * row - row * 9 / 10;
     EXPECT_EQ(redPixels(x, upY, row), 0);
     EXPECT_GT(redPixels(x, downY, row), 10);
     m_list.SendMessage(WM_VSCROLL, SB_BOTTOM, 0);
