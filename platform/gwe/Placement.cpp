@@ -25,7 +25,7 @@ bool isWithin(HWND hwnd, const Window& window) {
 }
 
 void leaveScreen(Window& window) {
-    gdi::Region covered = visibleRegion(window.m_handle);
+    gdi::Region covered = visibleRegion(window.m_handle, false, Clipping::Footprint);
     window.m_style &= ~WS_VISIBLE;
     forgetText(window);
     exposeScreen(covered);
@@ -140,7 +140,7 @@ BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
     bool moved = rect.left != old.left || rect.top != old.top;
     bool sized = rect.right - rect.left != old.right - old.left || rect.bottom - rect.top != old.bottom - old.top;
     bool restack = !(uFlags & SWP_NOZORDER);
-    ce::gdi::Region covered = ce::gwe::visibleRegion(hWnd);
+    ce::gdi::Region covered = ce::gwe::visibleRegion(hWnd, false, ce::gwe::Clipping::Footprint);
     window->m_rect = rect;
     if (restack) changeZOrder(*window, hWndInsertAfter);
     if (uFlags & SWP_SHOWWINDOW) window->m_style |= WS_VISIBLE;

@@ -47,10 +47,11 @@ gdi::Region visibleRegion(HWND hwnd, bool clientOnly, Clipping clipping) {
     if (!window || !isShown(*window)) return gdi::Region();
     gdi::Region region(clientOnly ? clientScreenRect(*window) : windowScreenRect(*window));
     region.intersect(Screen::instance().bounds());
-    if (clipping == Clipping::Sight || (window->m_style & WS_CLIPCHILDREN)) cutChildren(*window, region);
+    if (clipping == Clipping::Sight || (clipping == Clipping::Drawing && (window->m_style & WS_CLIPCHILDREN)))
+        cutChildren(*window, region);
     for (Window* w = window; w; w = tree().find(w->m_parent)) {
         if (w != window) region.intersect(clientScreenRect(*w));
-        if (!w->isChild() || clipping == Clipping::Sight || (w->m_style & WS_CLIPSIBLINGS))
+        if (!w->isChild() || clipping != Clipping::Drawing || (w->m_style & WS_CLIPSIBLINGS))
             cutSiblingsAbove(*w, region);
     }
     return region;

@@ -8,10 +8,10 @@
 
 namespace Orvane {
 
-DbListCard::DbListCard(ViewerApp* app) : m_app(app), m_list(app) {}
+DbListCard::DbListCard(ViewerApp* app) : CardWindow(app), m_app(app) {}
 
 DbListCard::~DbListCard() {
-    if (m_hWnd) DestroyWindow();
+    destroyWindow();
 }
 
 void DbListCard::activate(CWindow* mainFrame) {
@@ -20,26 +20,11 @@ void DbListCard::activate(CWindow* mainFrame) {
     frame->setTitle(nullptr);
     frame->getButtonBar().setButtonCount(1);
     frame->getButtonBar().setButton(0, IDS_DELETE_DB);
-    if (!m_hWnd) {
-        RECT area;
-        frame->getCardArea(&area);
-        Create(frame->m_hWnd, area, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
-    } else {
-        ShowWindow(SW_SHOW);
-    }
-    frame->setActiveCard(this);
-    frame->setKeyFocus(true);
-}
-
-void DbListCard::deactivate() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
+    showIn(frame, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
 }
 
 LRESULT DbListCard::onCreate(UINT, WPARAM, LPARAM, BOOL& handled) {
-    RECT client;
-    GetClientRect(&client);
-    m_list.setModel(m_app->getDbList());
-    m_list.Create(m_hWnd, client, nullptr, WS_CHILD | WS_VISIBLE, 0, c_listId);
+    createList(m_app->getDbList());
     handled = FALSE;
     return 0;
 }
@@ -48,11 +33,6 @@ LRESULT DbListCard::onCreate(UINT, WPARAM, LPARAM, BOOL& handled) {
 LRESULT DbListCard::onOpen(WORD, WORD, HWND, BOOL&) {
     Nevo::CeDatabase* database = m_app->getDbList()->openDatabase(m_list.getSelection(), m_hWnd);
     if (database) m_app->getCardStack()->addCard(new PropListCard(m_app, database));
-    return 0;
-}
-
-LRESULT DbListCard::onLeaveList(UINT message, WPARAM wParam, LPARAM lParam, BOOL&) {
-    GetParent().PostMessage(message, wParam, lParam);
     return 0;
 }
 

@@ -4,16 +4,14 @@
 
 #include <windows.h>
 
-#include "Card.h"
-#include "atl/atlwin.h"
-#include "listview/ListView.h"
+#include "cards/CardWindow.h"
 #include "resources/ResourceIds.h"
 
 namespace Orvane {
 
 class ViewerApp;
 
-class DbListCard : public CWindowImpl<DbListCard>, public Nevo::Card {
+class DbListCard : public CardWindow<DbListCard> {
 public:
     static constexpr int c_id = 3001;
 
@@ -37,24 +35,17 @@ public:
     END_MSG_MAP()
 
     void activate(CWindow* mainFrame) override;
-    void deactivate() override;
     int getId() override { return c_id; }
     LPCWSTR getHelpTopic() override { return u"database_list"; }
 
-    ListView& getList() { return m_list; }
-
 private:
-    static constexpr int c_listId = 1;
-
     LRESULT onOpen(WORD, WORD, HWND, BOOL&);
-    LRESULT onLeaveList(UINT message, WPARAM wParam, LPARAM lParam, BOOL&);
     LRESULT onCreate(UINT, WPARAM, LPARAM, BOOL& handled);
     LRESULT onSort(WORD, WORD command, HWND, BOOL&);
     LRESULT onRefresh(WORD, WORD, HWND, BOOL&);
     LRESULT onDelete(WORD, WORD, HWND, BOOL&);
 
     ViewerApp* m_app;
-    ListView m_list;
 };
 
 }  // namespace Orvane

@@ -13,10 +13,11 @@
 
 namespace Orvane {
 
-DupListCard::DupListCard(DupList* model) : m_model(model) {}
+// The application comes with the first activation.
+DupListCard::DupListCard(DupList* model) : CardWindow(nullptr), m_model(model) {}
 
 DupListCard::~DupListCard() {
-    if (m_hWnd) DestroyWindow();
+    destroyWindow();
     delete m_model;
 }
 
@@ -38,32 +39,12 @@ void DupListCard::activate(CWindow* mainFrame) {
     bar.setButton(0, IDS_VIEW);
     bar.setButton(1, IDS_DUP_BACK);
     bar.setButton(2, IDS_DELETE);
-    if (!m_hWnd) {
-        RECT area;
-        frame->getCardArea(&area);
-        Create(frame->m_hWnd, area, nullptr, WS_CHILD | WS_VISIBLE);
-    } else {
-        ShowWindow(SW_SHOW);
-    }
-    frame->setActiveCard(this);
-    frame->setKeyFocus(true);
-}
-
-void DupListCard::deactivate() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
+    showIn(frame, WS_CHILD | WS_VISIBLE);
 }
 
 LRESULT DupListCard::onCreate(UINT, WPARAM, LPARAM, BOOL& handled) {
-    RECT client;
-    GetClientRect(&client);
-    m_list.setModel(m_model);
-    m_list.Create(m_hWnd, client, nullptr, WS_CHILD | WS_VISIBLE, 0, c_listId);
+    createList(m_model);
     handled = FALSE;
-    return 0;
-}
-
-LRESULT DupListCard::onLeaveList(UINT message, WPARAM wParam, LPARAM lParam, BOOL&) {
-    GetParent().PostMessage(message, wParam, lParam);
     return 0;
 }
 

@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-#include "Card.h"
-#include "atl/atlwin.h"
-#include "listview/ListView.h"
+#include "cards/CardWindow.h"
 #include "resources/ResourceIds.h"
 
 namespace Orvane {
@@ -14,7 +12,7 @@ namespace Orvane {
 class DupList;
 class ViewerApp;
 
-class DupListCard : public CWindowImpl<DupListCard>, public Nevo::Card {
+class DupListCard : public CardWindow<DupListCard> {
 public:
     static constexpr int c_id = 5001;
 
@@ -41,16 +39,13 @@ public:
     END_MSG_MAP()
 
     void activate(CWindow* mainFrame) override;
-    void deactivate() override;
     int getId() override { return c_id; }
     LPCWSTR getHelpTopic() override { return u"dup_list"; }
 
 private:
-    static constexpr int c_listId = 1;
     static constexpr int c_textLength = 128;
 
     LRESULT onCreate(UINT, WPARAM, LPARAM, BOOL& handled);
-    LRESULT onLeaveList(UINT message, WPARAM wParam, LPARAM lParam, BOOL&);
     LRESULT onTag(WORD, WORD, HWND, BOOL&);
     LRESULT onTagAll(WORD, WORD, HWND, BOOL&) { tagEvery(1); return 0; }
     LRESULT onTagNone(WORD, WORD, HWND, BOOL&) { tagEvery(0); return 0; }
@@ -63,7 +58,6 @@ private:
 
     ViewerApp* m_app = nullptr;
     DupList* m_model;
-    ListView m_list;
 };
 
 }  // namespace Orvane

@@ -26,10 +26,10 @@ PropList* modelOn(Nevo::CeDatabase* database) {
 PropListCard::PropListCard(ViewerApp* app, Nevo::CeDatabase* database) :
     PropListCard(app, modelOn(database)) {}
 
-PropListCard::PropListCard(ViewerApp* app, PropList* model) : m_app(app), m_list(app), m_model(model) {}
+PropListCard::PropListCard(ViewerApp* app, PropList* model) : CardWindow(app), m_app(app), m_model(model) {}
 
 PropListCard::~PropListCard() {
-    if (m_hWnd) DestroyWindow();
+    destroyWindow();
     delete m_model;
     if (m_resortMenu) DestroyMenu(m_resortMenu);
 }
@@ -49,19 +49,7 @@ void PropListCard::activate(CWindow* mainFrame) {
     frame->setMenuBar(IDR_RECORD_MENUBAR);
     sendHeader(frame->m_hWnd);
     if (m_model->getSortKeyCount() > 0) addResortButton(frame);
-    if (!m_hWnd) {
-        RECT area;
-        frame->getCardArea(&area);
-        Create(frame->m_hWnd, area, nullptr, WS_CHILD | WS_VISIBLE);
-    } else {
-        ShowWindow(SW_SHOW);
-    }
-    frame->setActiveCard(this);
-    frame->setKeyFocus(true);
-}
-
-void PropListCard::deactivate() {
-    if (m_hWnd) ShowWindow(SW_HIDE);
+    showIn(frame, WS_CHILD | WS_VISIBLE);
 }
 
 // A drop-down button after the first of the menu bar, one entry per sort order.
@@ -103,16 +91,8 @@ void PropListCard::sendHeader(HWND frame) {
 }
 
 LRESULT PropListCard::onCreate(UINT, WPARAM, LPARAM, BOOL& handled) {
-    RECT client;
-    GetClientRect(&client);
-    m_list.setModel(m_model);
-    m_list.Create(m_hWnd, client, nullptr, WS_CHILD | WS_VISIBLE, 0, c_listId);
+    createList(m_model);
     handled = FALSE;
-    return 0;
-}
-
-LRESULT PropListCard::onLeaveList(UINT message, WPARAM wParam, LPARAM lParam, BOOL&) {
-    GetParent().PostMessage(message, wParam, lParam);
     return 0;
 }
 

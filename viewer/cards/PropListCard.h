@@ -8,9 +8,7 @@
 #include <aygshell.h>
 #include <commctrl.h>
 
-#include "Card.h"
-#include "atl/atlwin.h"
-#include "listview/ListView.h"
+#include "cards/CardWindow.h"
 #include "resources/ResourceIds.h"
 
 namespace Nevo {
@@ -19,11 +17,10 @@ class CeDatabase;
 
 namespace Orvane {
 
-class MainFrame;
 class PropList;
 class ViewerApp;
 
-class PropListCard : public CWindowImpl<PropListCard>, public Nevo::Card {
+class PropListCard : public CardWindow<PropListCard> {
 public:
     static constexpr int c_id = 4001;
 
@@ -56,19 +53,15 @@ public:
     END_MSG_MAP()
 
     void activate(CWindow* mainFrame) override;
-    void deactivate() override;
     int getId() override { return c_id; }
     LPCWSTR getHelpTopic() override { return u"prop_list"; }
 
     PropList* getModel() const { return m_model; }
-    ListView& getList() { return m_list; }
 
 private:
-    static constexpr int c_listId = 1;
     static constexpr int c_headerLength = 64;
 
     LRESULT onCreate(UINT, WPARAM, LPARAM, BOOL& handled);
-    LRESULT onLeaveList(UINT message, WPARAM wParam, LPARAM lParam, BOOL&);
     LRESULT onKeyDown(UINT message, WPARAM wParam, LPARAM lParam, BOOL&);
     LRESULT onHome(WORD, WORD, HWND, BOOL&);
     LRESULT onEnd(WORD, WORD, HWND, BOOL&);
@@ -89,7 +82,6 @@ private:
     const WCHAR* text(UINT id) const;
 
     ViewerApp* m_app;
-    ListView m_list;
     PropList* m_model;
     HMENU m_resortMenu = nullptr;
 };

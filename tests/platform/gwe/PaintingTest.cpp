@@ -108,6 +108,29 @@ TEST_F(PaintingTest, HidingAWindowInvalidatesWhatItCoveredBelowWithErase) {
     EXPECT_TRUE(recorder.matches({{below, WM_PAINT, c_posted}, {below, WM_ERASEBKGND}}));
 }
 
+// A page whose child fills it, hidden or moved away, gives back the whole of its place: the
+// child's part too, whether or not the page clips its children.
+TEST_F(PaintingTest, HidingOrMovingAWindowGivesBackWhatItsChildrenCoveredToo) {
+    for (DWORD pageStyle : {DWORD{0}, DWORD{WS_CLIPCHILDREN}}) {
+        for (bool hide : {true, false}) {
+            HWND below = createAt("below", {0, 30, 100, 130});
+            HWND page = createAt("page", {0, 30, 100, 130}, nullptr, pageStyle);
+            createAt("child", {0, 0, 100, 100}, page);
+            paintAll();
+            if (hide)
+                ShowWindow(page, SW_HIDE);
+            else
+                MoveWindow(page, 100, 30, 100, 100, TRUE);
+            RECT pending;
+            ASSERT_TRUE(GetUpdateRect(below, &pending, FALSE)) << pageStyle << hide;
+            EXPECT_EQ(pending, (RECT{0, 0, 100, 100})) << pageStyle << hide;
+            DestroyWindow(page);
+            DestroyWindow(below);
+            paintAll();
+        }
+    }
+}
+
 TEST_F(PaintingTest, MovingAWindowRepaintsItWholeAndReportsPlaceThenSize) {
     HWND window = createAt("window", {0, 30, 100, 130});
     paintAll();
