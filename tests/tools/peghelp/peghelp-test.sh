@@ -1,6 +1,7 @@
 #!/bin/sh
-# peghelp without a desktop: prints a topic's section as text, refuses odd names (exit 2),
-# reports a missing file or topic on one line (exit 1). Usage: peghelp-test.sh PEGHELP
+# peghelp without a desktop: prints a topic's section as text (the program's own Orvane.htm
+# too), refuses odd names (exit 2), reports a missing file or topic on one line (exit 1).
+# Usage: peghelp-test.sh PEGHELP
 set -u
 peghelp=$1
 here=$(dirname "$0")
@@ -17,6 +18,13 @@ Sort by a column!'
 
 out=$("$peghelp" 'help.htm#tip') || fail "tip exit $?"
 echo "$out" | grep -q 'hold the stylus' || fail "tip printed: $out"
+
+# The program's own help: each screen's topic prints from its heading to the next topic.
+for topic in 'database_list:The database list' 'prop_list:The record view' 'dup_list:The duplicate list'; do
+    out=$(CE_HELP_DIR="$here/../../../docs" "$peghelp" "Orvane.htm#${topic%%:*}") || fail "${topic%%:*} exit $?"
+    [ "$(echo "$out" | head -n 1)" = "${topic#*:}" ] || fail "${topic%%:*} begins: $(echo "$out" | head -n 1)"
+    [ "$(echo "$out" | grep -c '^F1 opens this help')" -eq 1 ] || fail "${topic%%:*} printed: $out"
+done
 
 "$peghelp" 'help.htm#nothing' 2>/dev/null; [ $? -eq 1 ] || fail "missing topic"
 "$peghelp" 'absent.htm#top' 2>/dev/null; [ $? -eq 1 ] || fail "missing file"
