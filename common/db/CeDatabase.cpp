@@ -15,6 +15,7 @@ namespace {
 
 constexpr DWORD c_initialReadSize = 128;
 constexpr DWORD c_noIndex = static_cast<DWORD>(-1);
+constexpr DWORD c_unknownCount = static_cast<DWORD>(-1);
 constexpr int c_maxNameLength = CEDB_MAXDBASENAMELEN - 1;
 
 void copyName(WCHAR* buffer, const WCHAR* name) {
@@ -32,7 +33,7 @@ CeDatabase::CeDatabase(CEOID oid, const CEGUID* guid)
       m_readBuffer(nullptr),
       m_readBufferSize(0),
       m_guid{},
-      m_recordCount(-1),
+      m_recordCount(c_unknownCount),
       m_listener(nullptr) {
     if (guid) std::memcpy(&m_guid, guid, sizeof(CEGUID));
 }
@@ -49,7 +50,7 @@ int CeDatabase::open(const WCHAR* name, CEPROPID sortPropid, DbNotifListener* li
     initNotifyRequest(&request);
     m_listener = listener;
     m_handle = CeOpenDatabaseEx(&m_guid, &m_oid, buffer, sortPropid, 0, &request);
-    m_recordCount = -1;
+    m_recordCount = c_unknownCount;
     m_currentIndex = c_noIndex;
     m_currentOid = 0;
     if (isOpen()) return 1;
@@ -146,7 +147,7 @@ CEOID CeDatabase::seekNext() {
 
 CEOID CeDatabase::write(CEOID oid, WORD count, CEPROPVAL* values) {
     CEOID written = CeWriteRecordProps(m_handle, oid, count, values);
-    if (written && !oid && m_recordCount != -1) ++m_recordCount;
+    if (written && !oid && m_recordCount != c_unknownCount) ++m_recordCount;
     return written;
 }
 
@@ -154,17 +155,18 @@ int CeDatabase::deleteRecord(CEOID oid) {
     m_currentIndex = c_noIndex;
     m_currentOid = 0;
     BOOL deleted = CeDeleteRecord(m_handle, oid);
-    if (deleted && m_recordCount != -1) --m_recordCount;
+    if (deleted && m_recordCount != c_unknownCount) --m_recordCount;
     return deleted;
 }
 
-WORD CeDatabase::getNumRecords() const {
-    if (m_recordCount == -1) {
-        CEOIDINFO info{};
-        CeOidGetInfoEx(const_cast<CEGUID*>(&m_guid), m_oid, &info);
-        m_recordCount = info.infDatabase.wNumRecords;
+DWORD CeDatabase::getNumRecords() const {
+    if (m_recordCount == c_unknownCount) {
+        // The extended information: CEDBASEINFO's count keeps only the low 16 bits.
+        CEOIDINFOEX info{};
+        CeOidGetInfoEx2(const_cast<CEGUID*>(&m_guid), m_oid, &info);
+        m_recordCount = info.infDatabase.dwNumRecords;
     }
-    return static_cast<WORD>(m_recordCount);
+    return m_recordCount;
 }
 
 void CeDatabase::create(const WCHAR* name, WORD sortCount, const SORTORDERSPEC* sorts, DWORD type) {
@@ -190,7 +192,7 @@ int CeDatabase::handleNotification(HWND, CENOTIFICATION* notification) {
     CENOTIFYREQUEST request;
     initNotifyRequest(&request);
     if (notification->uType == DB_CEOID_CREATED || notification->uType == DB_CEOID_RECORD_DELETED)
-        m_recordCount = -1;
+        m_recordCount = c_unknownCount;
     int result = m_listener ? m_listener->handleDbNotification(notification) : 0;
     CeFreeNotification(&request, notification);
     return result;

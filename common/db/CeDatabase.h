@@ -43,7 +43,9 @@ public:
 
     CEOID write(CEOID oid, WORD count, CEPROPVAL* values);
     int deleteRecord(CEOID oid);
-    WORD getNumRecords() const;
+    // The whole count (a store may hold more than 65,535 records), read once and then kept
+    // by write, deleteRecord and the notifications.
+    DWORD getNumRecords() const;
     void create(const WCHAR* name, WORD sortCount, const SORTORDERSPEC* sorts, DWORD type);
     int getInfo(CEOIDINFO* info);
     int handleNotification(HWND window, CENOTIFICATION* notification);
@@ -59,7 +61,7 @@ private:
     LPBYTE m_readBuffer;
     DWORD m_readBufferSize;
     CEGUID m_guid;
-    mutable LONG m_recordCount;
+    mutable DWORD m_recordCount;
     DbNotifListener* m_listener;
 };
 

@@ -30,13 +30,15 @@ void addCatalogueFields(Nevo::Template* shape) {
 DbItem::DbItem(Nevo::Template* shape, CEOID oid) : TextItem(shape) {
     if (shape->fieldCount() == 0) addCatalogueFields(shape);
     setItemData(TagOid, asSlot(oid));
-    CEOIDINFO info{};
-    bool known = CeOidGetInfo(oid, &info);
-    const CEDBASEINFO& database = info.infDatabase;
+    // The extended information: its count is 32 bits, where CEDBASEINFO keeps only the low 16.
+    CEOIDINFOEX info{};
+    bool known = CeOidGetInfoEx2(nullptr, oid, &info) && info.wObjType == OBJTYPE_DATABASE;
+    if (!known) info = CEOIDINFOEX{};
+    const CEDBASEINFOEX& database = info.infDatabase;
     setItemData(TagName, known ? database.szDbaseName : u"UNKNOWN");
     setItemData(TagType, asSlot(database.dwDbaseType));
     setItemData(TagSortOrders, asSlot(database.wNumSortOrder));
-    setItemData(TagRecords, asSlot(database.wNumRecords));
+    setItemData(TagRecords, asSlot(database.dwNumRecords));
     setItemData(TagSize, asSlot(database.dwSize));
     setItemData(TagModified, &database.ftLastModified);
 }
@@ -63,9 +65,9 @@ int DbItem::getLine2Text(LPWSTR buffer, int capacity) {
     if (auto stored = static_cast<const FILETIME*>(getItemData(TagModified))) modified = *stored;
     WCHAR date[64];
     formatFileTime(modified, date, 64);
-    return Nevo::printFixed(buffer, capacity, u"Type: 0x%lx, %d sorts, %d recs\r\n%ld bytes, modified %s",
+    return Nevo::printFixed(buffer, capacity, u"Type: 0x%lx, %d sorts, %lu recs\r\n%ld bytes, modified %s",
                       static_cast<LONG>(number(TagType)), static_cast<int>(number(TagSortOrders) & 0xFFFF),
-                      static_cast<int>(number(TagRecords) & 0xFFFF), static_cast<LONG>(number(TagSize)), date);
+                      static_cast<ULONG>(number(TagRecords)), static_cast<LONG>(number(TagSize)), date);
 }
 
 }  // namespace Orvane

@@ -30,7 +30,7 @@ public:
 
     // The name.
     int getLine1Text(LPWSTR buffer, int capacity) override;
-    // "Type: 0x%lx, %d sorts, %d recs\r\n%ld bytes, modified %s".
+    // "Type: 0x%lx, %d sorts, %lu recs\r\n%ld bytes, modified %s", the count whole.
     int getLine2Text(LPWSTR buffer, int capacity) override;
 
     CEOID getOid() const;

@@ -1,5 +1,7 @@
-// The catalogue on real volumes: the information text, the order kept across refresh,
-// entries that cannot be read, and deleting and opening databases with the user's answers.
+// The catalogue on real volumes: the information text, counts past 16 bits, the order kept
+// across refresh, entries that cannot be read, and deleting and opening databases with the
+// user's answers.
+#include <chrono>
 #include <memory>
 #include <regex>
 #include <string>
@@ -34,8 +36,8 @@ protected:
         for (UINT i = 0; i < list.size(); ++i) shown.push_back(static_cast<DbItem*>(list.at(i))->getName());
         return shown;
     }
-    void addRecords(CEOID db, int count, int textLength = 1) {
-        for (int i = 0; i < count; ++i) addRecord(db, {Value::text(1, std::u16string(static_cast<size_t>(textLength), u'x'))});
+    void addRecords(CEOID db, DWORD count, int textLength = 1) {
+        addCopies(db, count, {Value::text(1, std::u16string(static_cast<size_t>(textLength), u'x'))});
     }
 };
 
@@ -85,6 +87,10 @@ TEST_F(DbListTest, AnEntryWhoseInformationCannotBeReadIsUnknownAndCannotBeOpened
     EXPECT_EQ(list.getTemplate()->fieldCount(), 7);
     DbItem again(list.getTemplate(), 0x7778);
     EXPECT_EQ(list.getTemplate()->fieldCount(), 7);
+    // A record's OID names no database either.
+    DbItem record(list.getTemplate(), addRecord(createDatabase(u"Notes"), {Value::i4(1, 5)}));
+    EXPECT_EQ(line(&record, false), u"UNKNOWN");
+    EXPECT_EQ(line(&record, true), line(&unknown, true));
     list.addItem(new DbItem(list.getTemplate(), 0x7777));
     EXPECT_EQ(list.openDatabase(0, nullptr), nullptr);
     ASSERT_EQ(m_boxes.size(), 1u);
@@ -119,6 +125,25 @@ TEST_F(DbListTest, TheChosenOrderSurvivesARefreshAndEqualKeysStandInReverseEnume
     list.sort(DbList::c_byRecords, 0);
     list.refresh();
     EXPECT_EQ(names(list).back(), u"Big");
+}
+
+TEST_F(DbListTest, CountsPast65535AreShownWholeAndSortAboveSmallerOnes) {
+    auto start = std::chrono::steady_clock::now();
+    addRecords(createDatabase(u"Huge"), 70000);
+    // Past the smallest count that 70,000 cut to 16 bits (4464) would sort below.
+    addRecords(createDatabase(u"Mid"), 5000);
+    addRecords(createDatabase(u"Small"), 100);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    DbList list;
+    ASSERT_EQ(names(list), (std::vector<std::u16string>{u"Huge", u"Mid", u"Small"}));
+    std::string text = narrow(line(static_cast<DbItem*>(list.at(0)), true));
+    EXPECT_EQ(text.substr(0, text.find('\r')), "Type: 0x0, 0 sorts, 70000 recs");
+    list.sort(DbList::c_byRecords, 0);
+    list.refresh();
+    EXPECT_EQ(names(list), (std::vector<std::u16string>{u"Small", u"Mid", u"Huge"}));
+    std::unique_ptr<Nevo::CeDatabase> opened(list.openDatabase(2, nullptr));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->getNumRecords(), 70000u);
 }
 
 TEST_F(DbListTest, DeletingAsksFirstAndAnswerNoChangesNothing) {
@@ -159,7 +184,7 @@ TEST_F(DbListTest, OpeningGoesByNameEvenWhenTheEntrysOidIsStale) {
     DbList list;
     std::unique_ptr<Nevo::CeDatabase> opened(list.openDatabase(1, nullptr));
     ASSERT_TRUE(opened);
-    EXPECT_EQ(opened->getNumRecords(), 2);
+    EXPECT_EQ(opened->getNumRecords(), 2u);
     opened.reset();
     // Recreated under the same name: the entry's OID no longer exists, its name does.
     CeDeleteDatabase(static_cast<DbItem*>(list.at(0))->getOid());

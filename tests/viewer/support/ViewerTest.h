@@ -91,10 +91,23 @@ protected:
         CloseHandle(handle);
         return record;
     }
+    // Writes `count` copies of one record through a single handle in one transaction: quick
+    // enough for the tens of thousands of records that pass the 16-bit count.
+    void addCopies(CEOID database, DWORD count, std::vector<Value> values) {
+        CEOID oid = database;
+        HANDLE handle = CeOpenDatabaseEx(nullptr, &oid, nullptr, 0, 0, nullptr);
+        std::vector<CEPROPVAL> props;
+        for (Value& v : values) props.push_back(v.value());
+        EXPECT_TRUE(ce::objstore::beginBatch()) << ce::objstore::lastVolumeError();
+        for (DWORD i = 0; i < count; ++i) CeWriteRecordProps(handle, 0, static_cast<WORD>(props.size()), props.data());
+        EXPECT_TRUE(ce::objstore::endBatch()) << ce::objstore::lastVolumeError();
+        CloseHandle(handle);
+    }
+    // The whole count: CEDBASEINFO's keeps only its low 16 bits.
     DWORD recordCount(CEOID database) {
-        CEOIDINFO info{};
-        CeOidGetInfo(database, &info);
-        return info.infDatabase.wNumRecords;
+        CEOIDINFOEX info{};
+        CeOidGetInfoEx2(nullptr, database, &info);
+        return info.infDatabase.dwNumRecords;
     }
 
     test_support::ScratchFolder m_scratch{"viewer-test"};
