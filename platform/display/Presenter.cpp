@@ -33,7 +33,8 @@ void Presenter::setScript(std::unique_ptr<ScriptRunner> script) {
 }
 
 int Presenter::runScript(int timeoutMs) {
-    return m_script ? shorterWait(timeoutMs, m_script->onIdle()) : timeoutMs;
+    if (!m_script) return timeoutMs;
+    return shorterWait(timeoutMs, m_script->onPump(gwe::MessageQueue::instance().isIdle()));
 }
 
 void installPresenter(std::unique_ptr<Presenter> presenter) {

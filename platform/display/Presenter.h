@@ -8,8 +8,8 @@ namespace ce::display {
 
 class ScriptRunner;
 
-// The message queue's event pump: called only when the queue is idle, it brings in input and
-// may wait up to the queue's timeout for some; wake ends that wait from any thread.
+// The message queue's event pump: called when a look at the queue found nothing, it brings in
+// input and may wait up to the queue's timeout for some; wake ends that wait from any thread.
 class Presenter {
 public:
     Presenter();
@@ -25,8 +25,8 @@ public:
     void setScript(std::unique_ptr<ScriptRunner> script);
 
 protected:
-    // Gives the script its turn; returns how long the presenter may wait: the shorter of the
-    // queue's timeout and the script's own (-1: no limit).
+    // Gives the script its turn (its commands only when the queue is idle); returns how long
+    // the presenter may wait: the shorter of the queue's timeout and the script's own (-1: no limit).
     int runScript(int timeoutMs);
 
 private:

@@ -55,13 +55,16 @@ ScriptRunner ScriptRunner::fromFile(const std::string& path) {
     return ScriptRunner(std::move(parsed.commands));
 }
 
-int ScriptRunner::onIdle() {
+// Once the program has been asked to close, the later steps are deadlines too: a program
+// stuck in a loop of its own still has its loop ended, or the run fails.
+int ScriptRunner::onPump(bool idle) {
     if (Clock::now() < m_resumeAt) return millisecondsUntilResume();
     if (m_pendingStylusUp) {
         gwe::input::stylusUp(*m_pendingStylusUp);
         m_pendingStylusUp.reset();
         return 0;
     }
+    if (!idle && m_closeAttempts == 0) return -1;
     while (m_next < m_commands.size()) {
         switch (run(m_commands[m_next++])) {
         case Outcome::Next: break;

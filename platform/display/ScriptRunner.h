@@ -1,6 +1,6 @@
 // Carries out a script's commands, one idle moment at a time: each runs when the message
 // queue has nothing left to do, so the screen it looks at is settled, and modal loops run
-// commands as the main loop does. When the commands are done it closes the program.
+// commands as the main loop does (loops that filter what they take do not). When the commands are done it closes the program.
 #pragma once
 
 #include <chrono>
@@ -30,9 +30,11 @@ public:
     // Reads and parses a script file; any fault ends the process as a failed command does.
     static ScriptRunner fromFile(const std::string& path);
 
-    // The queue is idle: runs whatever is due. Returns how long the caller may wait before
-    // the next call (ms; -1: as long as it likes), 0 when it has just given the program input.
-    int onIdle();
+    // The queue's pump runs: a stylus lift that is due happens whatever the program is doing,
+    // as the hardware's would; commands run only when the queue is idle, not while a loop of
+    // the program's waits for particular messages. Returns how long the caller may wait
+    // before the next call (ms; -1: as long as it likes), 0 when it has just given input.
+    int onPump(bool idle);
 
     // Prints "script:LINE: reason" and the screen text to stderr, then ends the process.
     [[noreturn]] static void fail(int line, const std::string& reason);

@@ -18,7 +18,8 @@ namespace ce::display {
 
 namespace {
 
-constexpr int c_displayExitCode = 2;
+// A code of its own: 2 is the programs' own (the viewer's on hibernation).
+constexpr int c_displayExitCode = 3;
 constexpr int c_defaultScale = 2;
 constexpr int c_largestScale = 16;
 

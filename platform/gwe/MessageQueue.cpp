@@ -18,11 +18,6 @@ namespace {
 const HWND c_threadOnly = reinterpret_cast<HWND>(static_cast<LONG_PTR>(-1));
 }
 
-bool MessageFilter::matchesMessage(UINT message) const {
-    if (first > last || (first == 0 && last == 0)) return true;
-    return message >= first && message <= last;
-}
-
 bool MessageFilter::matchesWindow(HWND target) const {
     if (!hwnd) return true;
     if (hwnd == c_threadOnly) return !target;
@@ -73,10 +68,22 @@ void MessageQueue::postQuit(int exitCode) {
 }
 
 bool MessageQueue::peek(const MessageFilter& filter, bool remove, MSG& msg) {
+    unsigned long seenPosts;
+    {
+        std::lock_guard lock(m_mutex);
+        seenPosts = m_postCount;
+    }
     bool found = takePosted(filter, remove, msg) || takeQuit(remove, msg) ||
                  takeFromSources(filter, remove, msg);
     if (found) m_last = msg;
+    m_idleSincePost.reset();
+    if (!found && filter.takesEverything()) m_idleSincePost = seenPosts;
     return found;
+}
+
+bool MessageQueue::isIdle() {
+    std::lock_guard lock(m_mutex);
+    return m_idleSincePost == m_postCount && !m_quit;
 }
 
 void MessageQueue::get(const MessageFilter& filter, MSG& msg) {
@@ -120,6 +127,10 @@ void MessageQueue::addDeadline(Deadline deadline) {
     m_deadlines.push_back(std::move(deadline));
 }
 
+void MessageQueue::addDelivery(Delivery delivery) {
+    m_deliveries.push_back(std::move(delivery));
+}
+
 void MessageQueue::setEventPump(EventPump pump, Wake wake) {
     m_pump = std::move(pump);
     std::lock_guard lock(m_mutex);
@@ -160,6 +171,7 @@ bool MessageQueue::takeQuit(bool remove, MSG& msg) {
 }
 
 bool MessageQueue::takeFromSources(const MessageFilter& filter, bool remove, MSG& msg) {
+    for (const Delivery& delivery : m_deliveries) delivery();
     for (const MessageSource& source : m_sources)
         if (source(filter, remove, msg)) return true;
     return false;

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -19,8 +20,11 @@ struct MessageFilter {
     UINT first = 0;
     UINT last = 0;  // first == last == 0, or first > last: every message
 
-    bool matchesMessage(UINT message) const;
+    bool everyMessage() const { return first > last || (first == 0 && last == 0); }
+    bool matchesMessage(UINT message) const { return everyMessage() || (message >= first && message <= last); }
     bool matchesWindow(HWND target) const;
+    // No window and no range: a look at everything the thread has.
+    bool takesEverything() const { return !hwnd && everyMessage(); }
 };
 
 // One queue serves the one thread that runs windows. post() and the pump's wake-up may come
@@ -39,6 +43,10 @@ public:
     using MessageSource = std::function<bool(const MessageFilter& filter, bool remove, MSG& msg)>;
     // Milliseconds until a source will have a message of its own accord (a timer), or -1.
     using Deadline = std::function<int()>;
+    // What other threads and processes left for the window thread (as Win32 delivers sent
+    // messages during any look): done when a look finds nothing posted, before the sources,
+    // so that what it changes (a window to repaint) is seen by the same look.
+    using Delivery = std::function<void()>;
 
     static MessageQueue& instance();
 
@@ -56,10 +64,15 @@ public:
     void get(const MessageFilter& filter, MSG& msg);
     // Lets the pump bring in input that is already there, without waiting.
     void pump();
+    // The thread is idle: the last look took everything into account and found nothing
+    // (nothing posted, no quit, no delivery, paint or timer due), and nothing has been posted
+    // since. A look with a filter is a loop waiting for something particular, never idle.
+    bool isIdle();
 
     void setEventPump(EventPump pump, Wake wake);
     void addMessageSource(MessageSource source);
     void addDeadline(Deadline deadline);
+    void addDelivery(Delivery delivery);
     // Where the stylus is, stamped on messages as they are posted.
     void setCursorPos(POINT pt);
     // The last message peek or get returned, for GetMessageTime and GetMessagePos.
@@ -85,6 +98,9 @@ private:
     Wake m_wake;
     std::vector<MessageSource> m_sources;
     std::vector<Deadline> m_deadlines;
+    std::vector<Delivery> m_deliveries;
+    // m_postCount when the last look took everything and found nothing; none after any other.
+    std::optional<unsigned long> m_idleSincePost;
     bool m_pumpRequested = false;
     POINT m_cursorPos{};
     MSG m_last{};

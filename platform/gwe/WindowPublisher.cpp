@@ -54,10 +54,7 @@ void republish(Publication& state, std::vector<kernel::WindowRecord> records) {
 void WindowPublisher::start() {
     static const bool c_started = [] {
         publication();
-        MessageQueue::instance().addMessageSource([](const MessageFilter&, bool, MSG&) {
-            onIdle();
-            return false;
-        });
+        MessageQueue::instance().addDelivery(onIdle);
         return true;
     }();
     (void)c_started;

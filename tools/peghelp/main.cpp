@@ -1,6 +1,6 @@
-// peghelp FILE#TOPIC: the help viewer. Opens the topic in the desktop's browser when there
-// is a desktop, else prints its section as plain text. The help folder is $CE_HELP_DIR when
-// set, else ../share/orvane/help beside the program, else the source tree's docs/.
+// peghelp FILE#TOPIC: the help viewer. Opens the topic in the desktop's browser, or when there
+// is no desktop or the run is headless prints its section as text. The help folder is
+// $CE_HELP_DIR when set, else ../share/orvane/help beside the program, else the source's docs/.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +11,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "HelpSection.h"
 
@@ -45,7 +46,11 @@ bool onPath(const std::string& program) {
     return false;
 }
 
+// A headless run (CE_DISPLAY=headless) has no desktop even when one is reachable: a scripted
+// or tested program must never open a browser window on the user's screen.
 bool hasDesktop() {
+    const char* display = std::getenv("CE_DISPLAY");
+    if (display && std::string_view(display) == "headless") return false;
     const char* x = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     return ((x && *x) || (wayland && *wayland)) && onPath("xdg-open");

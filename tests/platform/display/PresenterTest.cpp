@@ -1,5 +1,5 @@
 // Choosing and running presenters: CE_DISPLAY values that cannot be honoured end the process
-// with one line, and a headless pump waits until a post from another thread wakes it.
+// with one line and exit code 3, and a headless pump waits until a post from another thread wakes it.
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
@@ -23,13 +23,13 @@ TEST(PresenterDeathTest, ADisplayThatCannotBeHadEndsTheProcessSayingHowToRunHead
             unsetenv("WAYLAND_DISPLAY");
             startPresenter();
         },
-        ::testing::ExitedWithCode(2), "no display found; set CE_DISPLAY=headless to run without a window\n$");
+        ::testing::ExitedWithCode(3), "no display found; set CE_DISPLAY=headless to run without a window\n$");
     EXPECT_EXIT(
         {
             setenv("CE_DISPLAY", "vnc", 1);
             startPresenter();
         },
-        ::testing::ExitedWithCode(2), "CE_DISPLAY=vnc is not a display \\(sdl or headless\\)\n$");
+        ::testing::ExitedWithCode(3), "CE_DISPLAY=vnc is not a display \\(sdl or headless\\)\n$");
 }
 
 TEST(HeadlessPresenterTest, APostFromAnotherThreadEndsAnUnlimitedWait) {

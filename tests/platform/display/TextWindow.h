@@ -1,10 +1,12 @@
 // Test helper: a top-level window that paints one line of text and records the input and
-// notifications it receives; destroying it ends the message loop.
+// notifications it receives; destroying it ends the message loop. It may watch for
+// tap-and-hold as the shell's controls do.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "aygshell.h"
 #include "windows.h"
 
 namespace displaytest {
@@ -32,6 +34,8 @@ public:
     HWND hwnd() const { return m_hwnd; }
     // WM_CLOSE does nothing, as in a program that will not close.
     void refuseClose() { m_refuseClose = true; }
+    // A touch is watched for tap-and-hold; a lift that ends a tap shows liftedText instead.
+    void watchHolds(std::u16string liftedText) { m_liftedText = std::move(liftedText); }
     const std::vector<MSG>& received() const { return m_received; }
     std::vector<MSG> received(UINT message) const {
         std::vector<MSG> matching;
@@ -68,7 +72,18 @@ private:
             return 0;
         }
         case WM_LBUTTONDOWN:
+            m_received.push_back(MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
+            if (!m_liftedText.empty()) {
+                SHRGINFO gesture{sizeof(SHRGINFO), hwnd, POINT{LOWORD(lParam), HIWORD(lParam)}, SHRG_RETURNCMD};
+                SHRecognizeGesture(&gesture);
+            }
+            break;
         case WM_LBUTTONUP:
+            if (!m_liftedText.empty()) {
+                m_text = m_liftedText;
+                InvalidateRect(hwnd, nullptr, TRUE);
+            }
+            [[fallthrough]];
         case WM_KEYDOWN:
         case WM_HELP:
         case WM_TIMER:
@@ -85,6 +100,7 @@ private:
     }
 
     std::u16string m_text;
+    std::u16string m_liftedText;
     bool m_quitOnDestroy;
     bool m_refuseClose = false;
     HWND m_hwnd = nullptr;

@@ -1,11 +1,12 @@
 #!/bin/sh
-# peghelp without a desktop: prints a topic's section as text (the program's own Orvane.htm
-# too), refuses odd names (exit 2), reports a missing file or topic on one line (exit 1).
+# peghelp without a desktop, or headless beside one: prints a topic's section as text (the
+# program's own Orvane.htm too), refuses odd names (exit 2), reports a missing file or topic on
+# one line (exit 1).
 # Usage: peghelp-test.sh PEGHELP
 set -u
 peghelp=$1
 here=$(dirname "$0")
-unset DISPLAY WAYLAND_DISPLAY
+unset DISPLAY WAYLAND_DISPLAY CE_DISPLAY
 export CE_HELP_DIR="$here"
 fail() { echo "FAIL: $*"; exit 1; }
 
@@ -33,4 +34,13 @@ for odd in '../help.htm#top' 'help.htm#a;touch x' 'help.htm#$(id)' 'help htm#top
     [ $code -eq 2 ] || fail "odd name $odd gave $code"
     echo "$err" | grep -q refused || fail "odd name $odd said: $err"
 done
+
+# A headless run prints even with a desktop at hand: the browser opener must never run.
+scratch=$(mktemp -d) || fail "no scratch folder"
+trap 'rm -rf "$scratch"' EXIT
+printf '#!/bin/sh\ntouch "%s/opened"\n' "$scratch" > "$scratch/xdg-open"
+chmod +x "$scratch/xdg-open"
+out=$(CE_DISPLAY=headless DISPLAY=:0 PATH="$scratch:$PATH" "$peghelp" 'help.htm#tip') || fail "headless exit $?"
+[ ! -e "$scratch/opened" ] || fail "headless run opened a browser"
+echo "$out" | grep -q 'hold the stylus' || fail "headless run printed: $out"
 echo ok
