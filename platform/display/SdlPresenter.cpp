@@ -10,6 +10,9 @@
 #include "display/SdlKeyMap.h"
 #include "gwe/Input.h"
 #include "gwe/Screen.h"
+#include "gwe/WindowIcon.h"
+#include "gwe/resource/Icon.h"
+#include "winbase.h"
 #include "winuser.h"
 
 namespace ce::display {
@@ -165,6 +168,7 @@ POINT SdlPresenter::toScreen(int windowX, int windowY) const {
 }
 
 void SdlPresenter::show() {
+    showIcon();
     const gdi::Surface& surface = screen();
     if (!m_stale && surface.generation() == m_shownGeneration) return;
     m_stale = false;
@@ -184,6 +188,26 @@ void SdlPresenter::captureFrame() {
     m_frameWidth = width;
     SDL_RenderReadPixels(m_renderer, nullptr, SDL_PIXELFORMAT_RGB888, m_lastFrame.data(), width * 4);
     for (gdi::Pixel& pixel : m_lastFrame) pixel &= 0xFFFFFF;
+}
+
+// SDL cannot take an icon away: a foreground window without one leaves the last shown. The
+// lookup must not change the program's last error, which it may be about to read.
+void SdlPresenter::showIcon() {
+    HICON icon = gwe::foregroundIcon();
+    if (!icon || icon == m_shownIcon) return;
+    DWORD lastError = GetLastError();
+    const res::Icon* found = res::Icon::find(icon);
+    SetLastError(lastError);
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    if (!found || !found->toArgb(width, height, pixels) || pixels.empty()) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), width, height, 32, width * 4,
+                                                              SDL_PIXELFORMAT_ARGB8888);
+    if (!surface) return;
+    SDL_SetWindowIcon(m_window, surface);  // SDL keeps a copy
+    SDL_FreeSurface(surface);
+    m_shownIcon = icon;
 }
 
 }  // namespace ce::display

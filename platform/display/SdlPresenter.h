@@ -1,5 +1,6 @@
 // The presenter with a desktop window: the screen scaled up (nearest neighbour), the left
-// mouse button as the stylus, the keyboard as the handheld's keys.
+// mouse button as the stylus, the keyboard as the handheld's keys, the foreground window's
+// icon as the desktop window's.
 #pragma once
 
 #include <SDL.h>
@@ -34,6 +35,8 @@ public:
     // The last frame shown, at the window's size, as 0x00RRGGBB rows.
     const std::vector<gdi::Pixel>& lastFramePixels() const { return m_lastFrame; }
     int frameWidth() const { return m_frameWidth; }
+    // The icon the desktop window was last given (the foreground window's), or null.
+    HICON shownIcon() const { return m_shownIcon; }
 
 private:
     void handle(const SDL_Event& event);
@@ -44,6 +47,7 @@ private:
     POINT toScreen(int windowX, int windowY) const;
     void show();
     void captureFrame();
+    void showIcon();
 
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
@@ -57,6 +61,7 @@ private:
     bool m_captureFrames = false;
     std::vector<gdi::Pixel> m_lastFrame;
     int m_frameWidth = 0;
+    HICON m_shownIcon = nullptr;
 };
 
 }  // namespace ce::display

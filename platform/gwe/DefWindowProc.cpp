@@ -1,8 +1,9 @@
 // DefWindowProcW: the default handling of the messages the system knows. WM_CLOSE destroys
 // the window, the text messages keep the window's own text, WM_HELP goes up to the parent
 // or owner (CE passes no HELPINFO), activation takes the focus, WM_ERASEBKGND fills with the
-// class brush and WM_PAINT validates; everything else answers 0.
+// class brush, WM_PAINT validates and WM_SETICON keeps the icons; everything else answers 0.
 #include <algorithm>
+#include <utility>
 
 #include "gwe/Activation.h"
 #include "gwe/Window.h"
@@ -43,6 +44,17 @@ LRESULT validate(HWND hwnd) {
     return 0;
 }
 
+// Returns the icon it replaces; only ICON_SMALL and ICON_BIG are slots.
+LRESULT setIcon(Window& window, WPARAM which, LPARAM icon) {
+    if (which != ICON_SMALL && which != ICON_BIG) return 0;
+    HICON old = std::exchange(window.m_icons[which], reinterpret_cast<HICON>(icon));
+    return reinterpret_cast<LRESULT>(old);
+}
+
+LRESULT getIcon(const Window& window, WPARAM which) {
+    return which == ICON_SMALL || which == ICON_BIG ? reinterpret_cast<LRESULT>(window.m_icons[which]) : 0;
+}
+
 LRESULT forwardHelp(const Window& window, WPARAM wParam, LPARAM lParam) {
     HWND up = window.m_parent ? window.m_parent : window.m_owner;
     if (up) SendMessageW(up, WM_HELP, wParam, lParam);
@@ -68,6 +80,8 @@ LRESULT DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT: return getText(*window, wParam, reinterpret_cast<LPWSTR>(lParam));
     case WM_GETTEXTLENGTH: return static_cast<LRESULT>(window->m_text.size());
     case WM_HELP: return forwardHelp(*window, wParam, lParam);
+    case WM_SETICON: return setIcon(*window, wParam, lParam);
+    case WM_GETICON: return getIcon(*window, wParam);
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 // Input: the stylus goes to the window under it (or holding the capture) in client
-// coordinates, tapping an inactive top-level window activates it first; keys go to the focus
+// coordinates, tapping an inactive top-level window activates it first (unless the window
+// tapped refuses activation); keys go to the focus
 // window (the active one when nothing has the focus); F1 asks the active window for help.
 #include "gwe/Input.h"
 
@@ -47,12 +48,19 @@ HWND deepestChildAt(HWND hwnd, POINT screen) {
     return hwnd;
 }
 
+// A tap on a window made with WS_EX_NOACTIVATE, or inside one, activates nothing.
+bool refusesActivation(const Window* window) {
+    for (; window; window = window->isChild() ? tree().find(window->m_parent) : nullptr)
+        if (window->m_exStyle & WS_EX_NOACTIVATE) return true;
+    return false;
+}
+
 void postStylus(UINT message, POINT screen) {
     HWND target = tree().capture();
     if (!target) target = WindowFromPoint(screen);
     MessageQueue::instance().setCursorPos(screen);
     if (!target) return;
-    if (message == WM_LBUTTONDOWN) {
+    if (message == WM_LBUTTONDOWN && !refusesActivation(tree().find(target))) {
         Window* top = topLevelOf(tree().find(target));
         if (top && !top->m_system && top->m_handle != tree().active()) activate(top->m_handle, WA_CLICKACTIVE);
     }

@@ -27,6 +27,7 @@ struct Window {
     UINT_PTR m_id = 0;  // a child's control id; the menu handle of a top-level window
     LONG_PTR m_userData = 0;
     std::u16string m_text;
+    HICON m_icons[2] = {};  // ICON_SMALL and ICON_BIG as WM_SETICON set them; the caller owns them
     std::vector<BYTE> m_extra;  // cbWndExtra bytes
     RECT m_rect{};  // in the parent's client coordinates; screen coordinates at the top level
     gdi::Region m_update;  // client coordinates

@@ -34,8 +34,8 @@ void ButtonBar::layout() {
         int left = m_margin + static_cast<int>(i) * width + m_gap / 2;
         int buttonWidth = width - m_gap;
         if (!button.m_hWnd) {
-            HWND made = CreateWindowExW(0, u"BUTTON", u"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, left, m_margin,
-                                        buttonWidth, height, m_hWnd,
+            HWND made = CreateWindowExW(WS_EX_NOACTIVATE, u"BUTTON", u"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, left,
+                                        m_margin, buttonWidth, height, m_hWnd,
                                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(c_firstButtonId + i)), nullptr,
                                         nullptr);
             button.SubclassWindow(made);

@@ -14,8 +14,8 @@ constexpr int c_arrowheadUp = 1;
 }  // namespace
 
 HWND PageButton::create(HWND frame, int x, int y) {
-    HWND made = CreateWindowExW(0, u"BUTTON", u"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, c_size, c_size, frame,
-                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(m_id)), nullptr, nullptr);
+    HWND made = CreateWindowExW(WS_EX_NOACTIVATE, u"BUTTON", u"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, c_size,
+                                c_size, frame, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(m_id)), nullptr, nullptr);
     m_window.SubclassWindow(made);
     return made;
 }

@@ -40,9 +40,11 @@ void paint(HWND hwnd) {
     EndPaint(hwnd, &ps);
 }
 
+// A button made with WS_EX_NOACTIVATE leaves the focus where it is: the keys keep going to
+// the window that had them.
 void stylusDown(HWND hwnd) {
     if (!IsWindowEnabled(hwnd)) return;
-    SetFocus(hwnd);
+    if (!(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_NOACTIVATE)) SetFocus(hwnd);
     SetCapture(hwnd);
     setFlag(hwnd, c_stylusHeld, true);
     setPushed(hwnd, true);

@@ -74,4 +74,22 @@ bool Icon::draw(HDC hdc, int x, int y) const {
     return true;
 }
 
+bool Icon::toArgb(int& width, int& height, std::vector<std::uint32_t>& pixels) const {
+    const gdi::Bitmap* image = gdi::findBitmap(m_image);
+    const gdi::Bitmap* mask = gdi::findBitmap(m_mask);
+    if (!image || !mask) return false;
+    width = std::min(image->m_surface.width(), mask->m_surface.width());
+    height = std::min(image->m_surface.height(), mask->m_surface.height());
+    pixels.resize(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const gdi::Pixel* imageRow = image->m_surface.row(y);
+        const gdi::Pixel* maskRow = mask->m_surface.row(y);
+        for (int x = 0; x < width; ++x) {
+            bool opaque = (maskRow[x] & 0xFFFFFF) == 0;
+            pixels[static_cast<size_t>(y) * width + x] = opaque ? 0xFF000000u | (imageRow[x] & 0xFFFFFF) : 0;
+        }
+    }
+    return true;
+}
+
 }  // namespace ce::res

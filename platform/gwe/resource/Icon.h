@@ -2,7 +2,9 @@
 // handles of their own.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "wingdi.h"
 
@@ -25,6 +27,9 @@ public:
     // Where the mask is white the destination stays (XORed with the image, which is black
     // there); where it is black the image replaces it: dest = (dest AND mask) XOR image.
     bool draw(HDC hdc, int x, int y) const;
+    // The icon as 0xAARRGGBB rows, for a desktop that blends icons by alpha: opaque where the
+    // mask is black, clear where it is white.
+    bool toArgb(int& width, int& height, std::vector<std::uint32_t>& pixels) const;
 
 private:
     HBITMAP m_image;

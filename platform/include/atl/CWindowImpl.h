@@ -1,7 +1,10 @@
 // CWindowImpl<T>: a window whose procedure is T's message map. The class is registered on
 // first use; `this` is found from the HWND, and messages no map entry takes go to
 // DefWindowProc. OnFinalMessage runs after WM_NCDESTROY, once the outermost message is done.
+// Window traits give the styles of a Create that names none.
 #pragma once
+
+#include <type_traits>
 
 #include "atl/CWindow.h"
 #include "atl/MessageMap.h"
@@ -55,17 +58,36 @@ private:
     bool m_destroyed = false;
 };
 
-template <class T>
+// The styles Create uses when its caller passes 0.
+template <DWORD t_dwStyle = 0, DWORD t_dwExStyle = 0>
+class CWinTraits {
+public:
+    static DWORD GetWndStyle(DWORD dwStyle) { return dwStyle ? dwStyle : t_dwStyle; }
+    static DWORD GetWndExStyle(DWORD dwExStyle) { return dwExStyle ? dwExStyle : t_dwExStyle; }
+};
+
+using CControlWinTraits = CWinTraits<WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0>;
+using CFrameWinTraits =
+    CWinTraits<WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_APPWINDOW | WS_EX_WINDOWEDGE>;
+using CNullTraits = CWinTraits<0, 0>;
+
+// TBase is always CWindow here: the shared part above is compiled once, for CWindow.
+template <class T, class TBase = CWindow, class TWinTraits = CControlWinTraits>
 class CWindowImpl : public CWindowImplRoot {
+    static_assert(std::is_same_v<TBase, CWindow>, "CWindowImpl builds on CWindow only");
+
 public:
     DECLARE_WND_CLASS_EX(nullptr, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, COLOR_WINDOW)
 
-    // A null rect places the window at CW_USEDEFAULT; style 0 means a visible child.
+    static DWORD GetWndStyle(DWORD dwStyle) { return TWinTraits::GetWndStyle(dwStyle); }
+    static DWORD GetWndExStyle(DWORD dwExStyle) { return TWinTraits::GetWndExStyle(dwExStyle); }
+
+    // A null rect places the window at CW_USEDEFAULT; styles of 0 are the traits' (by default
+    // a visible child).
     HWND Create(HWND hWndParent, const RECT* rect = nullptr, LPCWSTR windowName = nullptr, DWORD style = 0,
                 DWORD exStyle = 0, MenuOrId menuOrId = MenuOrId(0u), LPVOID createParam = nullptr) {
-        if (style == 0) style = WS_CHILD | WS_VISIBLE;
-        return createWindow(T::GetWndClassInfo(), hWndParent, rect, windowName, style, exStyle,
-                            menuOrId.m_hMenu, createParam);
+        return createWindow(T::GetWndClassInfo(), hWndParent, rect, windowName, T::GetWndStyle(style),
+                            T::GetWndExStyle(exStyle), menuOrId.m_hMenu, createParam);
     }
     HWND Create(HWND hWndParent, const RECT& rect, LPCWSTR windowName = nullptr, DWORD style = 0,
                 DWORD exStyle = 0, MenuOrId menuOrId = MenuOrId(0u), LPVOID createParam = nullptr) {

@@ -50,6 +50,26 @@ TEST_F(ButtonTest, AStylusTapInsideSendsBnClickedWithItsIdAndHandle) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(ButtonTest, ATapOnANoActivateButtonLeavesFocusAndActivationWhereTheyWere) {
+    HWND bar = control(u"BUTTON", u"Next", BS_PUSHBUTTON, c_rect, c_id, WS_EX_NOACTIVATE);
+    SetFocus(parent);
+    tap(onScreen(30, 30), onScreen(30, 30));
+    recorder.dispatchPosted();
+    EXPECT_EQ(GetFocus(), parent);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].from, bar);
+
+    // Nor does it bring its window forward when another one is active.
+    HWND other = create("other", nullptr, WS_VISIBLE);
+    MoveWindow(other, 0, 300, 20, 20, FALSE);
+    ASSERT_EQ(GetActiveWindow(), other);
+    tap(onScreen(30, 30), onScreen(30, 30));
+    recorder.dispatchPosted();
+    EXPECT_EQ(GetActiveWindow(), other);
+    EXPECT_EQ(GetFocus(), other);
+    EXPECT_EQ(commands.size(), 2u);
+}
+
 TEST_F(ButtonTest, SlidingOffShowsItUpAndReleasingOutsideDoesNotClick) {
     HWND ok = button();
     input::stylusDown(onScreen(30, 30));

@@ -26,8 +26,8 @@ protected:
         recorder.dispatchPosted();
     }
 
-    HWND control(LPCWSTR className, LPCWSTR text, DWORD style, RECT r, int id) {
-        HWND hwnd = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+    HWND control(LPCWSTR className, LPCWSTR text, DWORD style, RECT r, int id, DWORD exStyle = 0) {
+        HWND hwnd = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
                                     r.right - r.left, r.bottom - r.top, parent, reinterpret_cast<HMENU>(id),
                                     nullptr, nullptr);
         recorder.dispatchPosted();

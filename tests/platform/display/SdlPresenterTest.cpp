@@ -10,6 +10,7 @@
 #include "gwe/Screen.h"
 #include "gwe/gdi/PngWriter.h"
 #include "platform/display/TextWindow.h"
+#include "platform/resource/TestResourceIds.h"
 
 namespace ce::display {
 namespace {
@@ -127,6 +128,40 @@ TEST_F(SdlPresenterTest, KeysArriveAsVirtualKeysAndClosingTheWindowClosesTheFore
     EXPECT_EQ(keys, (std::vector<WPARAM>{VK_RETURN, 'X'}));  // F5 is not a handheld key
     EXPECT_EQ(window.received(WM_HELP).size(), 1u);          // F1 asks the active window for help
     EXPECT_EQ(window.received(WM_CLOSE).size(), 1u);
+}
+
+TEST_F(SdlPresenterTest, TheDesktopWindowTakesTheForegroundWindowsBigIconElseItsSmallOne) {
+    HICON small = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MARK));
+    HICON big = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MARK));
+    ASSERT_TRUE(small && big);
+    TextWindow first(u"First", false);
+    SendMessageW(first.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    pumpAndDispatch();
+    EXPECT_EQ(m_presenter->shownIcon(), small);
+    SendMessageW(first.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    pumpAndDispatch();
+    EXPECT_EQ(m_presenter->shownIcon(), big);
+
+    // Another window coming forward brings its own icon; one without any leaves the last.
+    TextWindow second(u"Second", false);
+    pumpAndDispatch();
+    EXPECT_EQ(m_presenter->shownIcon(), big);
+    SendMessageW(second.hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    pumpAndDispatch();
+    EXPECT_EQ(m_presenter->shownIcon(), small);
+    SetForegroundWindow(first.hwnd());
+    pumpAndDispatch();
+    EXPECT_EQ(m_presenter->shownIcon(), big);
+
+    // An icon destroyed while a window still names it is passed over, and looking it up
+    // leaves the program's last error as it was.
+    DestroyIcon(small);
+    SetForegroundWindow(second.hwnd());
+    SetLastError(1234);
+    m_presenter->pump(0);
+    EXPECT_EQ(GetLastError(), 1234u);
+    EXPECT_EQ(m_presenter->shownIcon(), big);
+    DestroyIcon(big);
 }
 
 TEST_F(SdlPresenterTest, AWakeFromAnotherThreadEndsAnUnlimitedWait) {

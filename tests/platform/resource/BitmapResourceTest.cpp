@@ -1,11 +1,14 @@
 // LoadBitmapW and icons: the pixels of each module's own files, drawing through a mask.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "gwe/gdi/DeviceContext.h"
 #include "gwe/gdi/GdiObject.h"
 #include "gwe/gdi/PngWriter.h"
+#include "gwe/resource/Icon.h"
 #include "platform/resource/TestModule.h"
 #include "platform/resource/TestResourceIds.h"
 #include "windows.h"
@@ -123,6 +126,22 @@ TEST(IconResources, AnIconPartlyOffTheBitmapDrawsWhatFits) {
     EXPECT_EQ(canvas.at(8 + 3, 0), iconColour(3, 3)) << saveForInspection(canvas.surface(), "icon_clipped");
     EXPECT_EQ(canvas.at(8, 0), iconColour(0, 3));
     EXPECT_EQ(canvas.at(8, 2), IconCanvas::c_background);
+    DestroyIcon(icon);
+}
+
+TEST(IconResources, AsAlphaPixelsAnIconIsOpaqueWhereTheMaskIsBlackAndClearElsewhere) {
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MARK));
+    const ce::res::Icon* found = ce::res::Icon::find(icon);
+    ASSERT_NE(found, nullptr);
+    int width = 0, height = 0;
+    std::vector<std::uint32_t> pixels;
+    ASSERT_TRUE(found->toArgb(width, height, pixels));
+    ASSERT_EQ(pixels.size(), static_cast<size_t>(width) * height);
+    auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; };
+    EXPECT_EQ(at(3, 0), 0xFF000000u | toPixel(iconColour(3, 0)));
+    EXPECT_EQ(at(4, 4), 0xFF000000u | toPixel(iconColour(4, 4)));
+    EXPECT_EQ(at(0, 0), 0u);
+    EXPECT_EQ(at(width - 1, height - 1), 0u);
     DestroyIcon(icon);
 }
 
