@@ -15,8 +15,6 @@ namespace Orvane {
 namespace {
 
 constexpr int c_barHeight = 33;
-constexpr WPARAM c_smallIcon = 0;
-constexpr WPARAM c_bigIcon = 1;
 
 int heightOf(HWND window) {
     RECT rect;
@@ -37,12 +35,11 @@ CWndClassInfo& MainFrame::GetWndClassInfo() {
 }
 
 HWND MainFrame::create() {
-    // Not a child: the frame is the program's top-level window, at the default place.
-    if (!Create(nullptr, rcDefault, programTitle(), WS_CLIPCHILDREN)) return nullptr;
+    if (!Create(nullptr, rcDefault, programTitle())) return nullptr;
     HINSTANCE module = GetModuleHandleW(nullptr);
     HICON icon = LoadIconW(module, MAKEINTRESOURCEW(m_resourceId));
-    SendMessage(WM_SETICON, c_smallIcon, reinterpret_cast<LPARAM>(icon));
-    SendMessage(WM_SETICON, c_bigIcon, reinterpret_cast<LPARAM>(icon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     return m_hWnd;
 }
 

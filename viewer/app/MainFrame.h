@@ -17,7 +17,11 @@ namespace Orvane {
 
 class ViewerApp;
 
-class MainFrame : public CWindowImpl<MainFrame>, public CDynamicChain, public CMessageFilter {
+// A top-level window without caption or border: it fills the screen below the navigation bar.
+using MainFrameTraits = CWinTraits<WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0>;
+
+class MainFrame : public CWindowImpl<MainFrame, CWindow, MainFrameTraits>, public CDynamicChain,
+                  public CMessageFilter {
 public:
     // Cards send their heading here: wParam the text, or null to remove the title line.
     static constexpr UINT c_setTitle = WM_APP + 7;
