@@ -8,6 +8,7 @@
 #include "gwe/Activation.h"
 #include "gwe/Window.h"
 #include "gwe/WindowClass.h"
+#include "gwe/gdi/DeviceContext.h"
 
 namespace {
 
@@ -28,12 +29,16 @@ LRESULT getText(const Window& window, WPARAM size, LPWSTR buffer) {
 }
 
 // The class brush may be a real brush or a system colour index plus one, as FillRect takes.
+// The DC's clip is the update region: it is filled piece by piece, as its bounding box may
+// take in text that is not being repainted.
 LRESULT eraseBackground(const Window& window, HDC hdc) {
     HBRUSH brush = window.m_class->info().hbrBackground;
-    if (!brush) return 0;
-    RECT area;
-    GetClipBox(hdc, &area);
-    FillRect(hdc, &area, brush);
+    ce::gdi::DeviceContext* dc = ce::gdi::DeviceContext::find(hdc);
+    if (!brush || !dc) return 0;
+    ce::gdi::Region area = dc->clipRegion();
+    POINT origin = dc->toSurface(POINT{0, 0});
+    area.offset(-origin.x, -origin.y);
+    for (const RECT& rect : area.rects()) FillRect(hdc, &rect, brush);
     return 1;
 }
 

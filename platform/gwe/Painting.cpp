@@ -236,7 +236,7 @@ HDC BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
     POINT origin = ce::gwe::clientOrigin(*window);
     gdi::Region screenArea = update;
     screenArea.offset(origin.x, origin.y);
-    for (const RECT& rect : screenArea.rects()) ce::gwe::ScreenText::instance().erase(hWnd, rect);
+    ce::gwe::ScreenText::instance().erase(hWnd, screenArea);
     *lpPaint = PAINTSTRUCT{};
     lpPaint->rcPaint = update.bounds();
     if (erase) {

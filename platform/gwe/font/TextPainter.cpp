@@ -23,13 +23,7 @@ TextPainter::TextPainter(gdi::DeviceContext& dc, const Font& font, gdi::Region c
     m_dc(dc), m_font(font), m_clip(std::move(clip)) {}
 
 void TextPainter::addTouched(const RECT& rect) {
-    if (gdi::isEmpty(rect)) return;
-    if (gdi::isEmpty(m_touched)) {
-        m_touched = rect;
-        return;
-    }
-    m_touched = RECT{std::min(m_touched.left, rect.left), std::min(m_touched.top, rect.top),
-                     std::max(m_touched.right, rect.right), std::max(m_touched.bottom, rect.bottom)};
+    m_touched.unite(rect);
 }
 
 void TextPainter::fill(const RECT& rect, gdi::Pixel pixel) {
@@ -89,15 +83,19 @@ void TextPainter::drawRun(const GlyphRun& run, POINT origin, const PlacedGlyph* 
     }
 }
 
-void TextPainter::recordRun(const RECT& box, std::u16string_view text) {
+void TextPainter::recordRun(const RECT& cell, std::u16string_view text) {
     if (m_dc.kind() != gdi::DeviceContext::Kind::Window || text.empty()) return;
-    RECT visible = gdi::intersection(box, m_clip.bounds());
-    if (!gdi::isEmpty(visible)) m_runs.push_back(gwe::TextRun{visible, m_dc.window(), std::u16string(text)});
+    gdi::Region drawn = m_clip;
+    drawn.intersect(cell);
+    if (drawn.empty()) return;
+    gwe::TextRun run{drawn.bounds(), m_dc.window(), std::u16string(text), cell};
+    m_runs.emplace_back(std::move(run), std::move(drawn));
 }
 
 void TextPainter::finish() {
-    if (!gdi::isEmpty(m_touched)) m_dc.paintedOver(m_touched);
-    for (gwe::TextRun& run : m_runs) gwe::ScreenText::instance().add(std::move(run));
+    if (!m_touched.empty()) m_dc.paintedOver(m_touched);
+    m_touched.clear();
+    for (auto& [run, drawn] : m_runs) gwe::ScreenText::instance().add(std::move(run), std::move(drawn));
     m_runs.clear();
 }
 

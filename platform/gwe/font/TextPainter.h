@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "gwe/ScreenText.h"
@@ -23,14 +24,11 @@ public:
     // given, is underlined on its own (the character after a '&' prefix).
     void drawRun(const GlyphRun& run, POINT origin, const PlacedGlyph* marked = nullptr);
 
-    // Notes a run of text for the screen text (window DCs only): box is where the run's cell
-    // is on the surface, cut down to the clip.
-    void recordRun(const RECT& box, std::u16string_view text);
+    // Notes a run of text for the screen text (window DCs only): cell is where the whole
+    // run is on the surface; the part inside the clip is what the screen shows of it.
+    void recordRun(const RECT& cell, std::u16string_view text);
     // Tells the DC what was painted over, then records the runs noted.
     void finish();
-
-    // The part of the surface changed so far; empty when nothing was.
-    const RECT& touched() const { return m_touched; }
 
 private:
     void fill(const RECT& rect, gdi::Pixel pixel);
@@ -41,8 +39,8 @@ private:
     gdi::DeviceContext& m_dc;
     const Font& m_font;
     gdi::Region m_clip;
-    RECT m_touched{};
-    std::vector<gwe::TextRun> m_runs;
+    gdi::Region m_touched;  // the part of the surface changed so far
+    std::vector<std::pair<gwe::TextRun, gdi::Region>> m_runs;  // with the part each was drawn into
 };
 
 }  // namespace ce::font

@@ -1,8 +1,6 @@
 // Clipped drawing on a DC's surface, reporting the touched area once.
 #include "gwe/gdi/Canvas.h"
 
-#include <algorithm>
-
 #include "gwe/gdi/GdiObject.h"
 
 namespace ce::gdi {
@@ -11,7 +9,7 @@ Canvas::Canvas(DeviceContext& dc) :
     m_dc(dc), m_surface(dc.surface()), m_clip(dc.clipRegion()), m_monochrome(isMonochrome(dc)) {}
 
 Canvas::~Canvas() {
-    if (!isEmpty(m_touched)) m_dc.paintedOver(m_touched);
+    if (!m_touched.empty()) m_dc.paintedOver(m_touched);
 }
 
 bool Canvas::isMonochrome(const DeviceContext& dc) {
@@ -48,13 +46,9 @@ void Canvas::plot(int x, int y, Pixel value) {
     touched(RECT{x, y, x + 1, y + 1});
 }
 
+// The pieces themselves, not their bounding box: text between two pieces was not touched.
 void Canvas::touched(const RECT& area) {
-    if (isEmpty(m_touched)) {
-        m_touched = area;
-        return;
-    }
-    m_touched = RECT{std::min(m_touched.left, area.left), std::min(m_touched.top, area.top),
-                     std::max(m_touched.right, area.right), std::max(m_touched.bottom, area.bottom)};
+    m_touched.unite(area);
 }
 
 }  // namespace ce::gdi

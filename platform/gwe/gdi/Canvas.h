@@ -51,7 +51,7 @@ private:
     Surface& m_surface;
     Region m_clip;
     bool m_monochrome;
-    RECT m_touched{};
+    Region m_touched;
 };
 
 }  // namespace ce::gdi

@@ -94,7 +94,7 @@ Region DeviceContext::clipRegion() const {
     return region;
 }
 
-void DeviceContext::paintedOver(const RECT& area) {
+void DeviceContext::paintedOver(const Region& area) {
     surface().touch();
     if (m_kind == Kind::Window) gwe::ScreenText::instance().erase(m_window, area);
 }

@@ -57,7 +57,8 @@ public:
 
     // Call after drawing into area (surface coordinates, already clipped): presenters see the
     // change, and text runs that were there on the screen are gone.
-    void paintedOver(const RECT& area);
+    void paintedOver(const Region& area);
+    void paintedOver(const RECT& area) { paintedOver(Region(area)); }
 
     DcState& state() { return m_state; }
     const DcState& state() const { return m_state; }

@@ -35,15 +35,23 @@ TEST_F(ScreenTextTest, RunsComeTopToBottomThenLeftToRight) {
     EXPECT_EQ(texts(), (std::vector<std::u16string>{u"top", u"left", u"right"}));
 }
 
-TEST_F(ScreenTextTest, PaintingOverMostOfARunRemovesItAndANewRunReplacesAnOverlappedOne) {
+// Any paint over a run takes it off the list; drawing the same text in the same cell over the
+// painted part makes it whole again, while other text drawn over a run replaces it.
+TEST_F(ScreenTextTest, PaintingOverARunTakesItOffUntilTheSameTextFillsItInAgain) {
     HWND window = shown("window", {0, 30, 240, 300});
     ScreenText& text = ScreenText::instance();
     text.add({{10, 40, 60, 50}, window, u"old"});
     text.add({{10, 60, 60, 70}, window, u"kept"});
-    text.erase(window, RECT{0, 38, 240, 52});
+    text.erase(window, ce::gdi::Region(RECT{50, 38, 240, 52}));
     EXPECT_EQ(texts(), (std::vector<std::u16string>{u"kept"}));
+    text.add({{50, 40, 60, 50}, window, u"old", {10, 40, 60, 50}});
+    ASSERT_EQ(texts(), (std::vector<std::u16string>{u"old", u"kept"}));
+    for (const TextRun& run : text.visibleRuns())
+        if (run.window == window && run.text == u"old") {
+            EXPECT_EQ(run.rect.left, 10);
+        }
     text.add({{12, 60, 70, 70}, window, u"new"});
-    EXPECT_EQ(texts(), (std::vector<std::u16string>{u"new"}));
+    EXPECT_EQ(texts(), (std::vector<std::u16string>{u"old", u"new"}));
 }
 
 TEST_F(ScreenTextTest, ACoveredOrHiddenWindowsTextIsNotVisible) {
