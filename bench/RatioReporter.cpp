@@ -1,4 +1,4 @@
-// Pairs "store/X" with "sqlite/X" by name; with repetitions the mean stands for the pair.
+// Pairs "<measured>/X" with "<baseline>/X" by name; with repetitions the mean stands for the pair.
 #include "RatioReporter.h"
 
 #include <cstdio>
@@ -30,23 +30,25 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
         size_t slash = name.find('/');
         if (slash == std::string::npos) continue;
         std::string engine = name.substr(0, slash);
+        if (engine != m_measured && engine != m_baseline) continue;
         std::string key = name.substr(slash + 1);
         if (!m_pairs.count(key)) m_order.push_back(key);
         Pair& pair = m_pairs[key];
-        (engine == "store" ? pair.storeNs : pair.sqliteNs) = nanoseconds(run);
+        (engine == m_measured ? pair.measuredNs : pair.baselineNs) = nanoseconds(run);
     }
 }
 
 void RatioReporter::Finalize() {
     std::ostream& out = GetOutputStream();
     char line[160];
-    std::snprintf(line, sizeof line, "\n%-28s %12s %12s %10s\n", "operation", "store", "sqlite", "ratio");
+    std::snprintf(line, sizeof line, "\n%-28s %12s %12s %10s\n", "operation", m_measured.c_str(),
+                  m_baseline.c_str(), "ratio");
     out << line;
     for (const std::string& key : m_order) {
         const Pair& pair = m_pairs[key];
-        if (pair.storeNs <= 0 || pair.sqliteNs <= 0) continue;
-        std::snprintf(line, sizeof line, "%-28s %12s %12s %10.3f\n", key.c_str(), formatTime(pair.storeNs).c_str(),
-                      formatTime(pair.sqliteNs).c_str(), pair.storeNs / pair.sqliteNs);
+        if (pair.measuredNs <= 0 || pair.baselineNs <= 0) continue;
+        std::snprintf(line, sizeof line, "%-28s %12s %12s %10.3f\n", key.c_str(), formatTime(pair.measuredNs).c_str(),
+                      formatTime(pair.baselineNs).c_str(), pair.measuredNs / pair.baselineNs);
         out << line;
     }
     ConsoleReporter::Finalize();

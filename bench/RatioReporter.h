@@ -1,24 +1,31 @@
-// The console report followed by a table pairing each object store figure with its SQLite
-// baseline and their ratio (store / SQLite; below 1 the store is faster).
+// The console report followed by a table pairing each measured figure with its baseline and
+// their ratio (measured / baseline; below 1 the measured side is faster). By default the
+// measured side is the object store ("store/...") and the baseline SQLite ("sqlite/...").
 #pragma once
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include <benchmark/benchmark.h>
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit RatioReporter(bool colour) : ConsoleReporter(colour ? OO_ColorTabular : OO_Tabular) {}
+    explicit RatioReporter(bool colour, std::string measured = "store", std::string baseline = "sqlite")
+        : ConsoleReporter(colour ? OO_ColorTabular : OO_Tabular), m_measured(std::move(measured)),
+          m_baseline(std::move(baseline)) {}
 
     void ReportRuns(const std::vector<Run>& reports) override;
     void Finalize() override;
 
 private:
     struct Pair {
-        double storeNs = 0;
-        double sqliteNs = 0;
+        double measuredNs = 0;
+        double baselineNs = 0;
     };
+    // The first part of the benchmarks' names, which tells the two sides apart.
+    std::string m_measured;
+    std::string m_baseline;
     // Keyed by the name without its engine part, in registration order.
     std::map<std::string, Pair> m_pairs;
     std::vector<std::string> m_order;

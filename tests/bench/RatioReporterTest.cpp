@@ -19,10 +19,9 @@ BenchRun run(const std::string& name, double seconds, benchmark::TimeUnit unit) 
     return result;
 }
 
-std::string tableOf(const std::vector<BenchRun>& runs) {
+std::string tableOf(const std::vector<BenchRun>& runs, RatioReporter&& reporter = RatioReporter(false)) {
     std::ostringstream out;
     std::ostringstream errors;
-    RatioReporter reporter(false);
     reporter.SetOutputStream(&out);
     reporter.SetErrorStream(&errors);
     reporter.ReportRuns(runs);
@@ -47,6 +46,17 @@ TEST(RatioReporter, FailedOrUnpairedRunsGetNoRow) {
                                  run("store/StepOnly/1M", 0.001, benchmark::kNanosecond)});
     EXPECT_EQ(table.find("Add/1M"), std::string::npos) << table;
     EXPECT_EQ(table.find("StepOnly"), std::string::npos) << table;
+}
+
+TEST(RatioReporter, OtherSidesPairByTheNamesGiven) {
+    std::string table = tableOf({run("orvane/First/1000", 0.3, benchmark::kMillisecond),
+                                 run("store/First/1000", 0.9, benchmark::kMillisecond),
+                                 run("cedb/First/1000", 0.1, benchmark::kMillisecond)},
+                                RatioReporter(false, "orvane", "cedb"));
+    EXPECT_NE(table.find("orvane"), std::string::npos) << table;
+    EXPECT_NE(table.find("cedb"), std::string::npos) << table;
+    EXPECT_NE(table.find("300.00 ms"), std::string::npos) << table;
+    EXPECT_NE(table.find("3.000"), std::string::npos) << table;
 }
 
 }  // namespace
