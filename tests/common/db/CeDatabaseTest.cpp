@@ -4,7 +4,6 @@
 #include <cetest.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -119,11 +118,9 @@ TEST_F(CeDatabaseTest, WriteAndDeleteKeepACountAlreadyReadWithoutReadingItAgain)
 
 TEST_F(CeDatabaseTest, RecordCountAbove65535IsWholeAndKeptPastIt) {
     // One transaction for the lot: a sync per record would take half a minute.
-    auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(ce::objstore::beginBatch());
     add(70000);
     ASSERT_TRUE(ce::objstore::endBatch());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     CeDatabase db(m_id);
     ASSERT_EQ(db.open(nullptr, 0, nullptr), 1);
     EXPECT_EQ(db.getNumRecords(), 70000u);

@@ -1,7 +1,6 @@
 // The catalogue on real volumes: the information text, counts past 16 bits, the order kept
 // across refresh, entries that cannot be read, and deleting and opening databases with the
 // user's answers.
-#include <chrono>
 #include <memory>
 #include <regex>
 #include <string>
@@ -128,12 +127,10 @@ TEST_F(DbListTest, TheChosenOrderSurvivesARefreshAndEqualKeysStandInReverseEnume
 }
 
 TEST_F(DbListTest, CountsPast65535AreShownWholeAndSortAboveSmallerOnes) {
-    auto start = std::chrono::steady_clock::now();
     addRecords(createDatabase(u"Huge"), 70000);
     // Past the smallest count that 70,000 cut to 16 bits (4464) would sort below.
     addRecords(createDatabase(u"Mid"), 5000);
     addRecords(createDatabase(u"Small"), 100);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     DbList list;
     ASSERT_EQ(names(list), (std::vector<std::u16string>{u"Huge", u"Mid", u"Small"}));
     std::string text = narrow(line(static_cast<DbItem*>(list.at(0)), true));
