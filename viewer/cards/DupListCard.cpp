@@ -10,6 +10,7 @@
 #include "duplicates/DupItem.h"
 #include "duplicates/DupList.h"
 #include "reader/PropList.h"
+#include "resources/ActiveApp.h"
 
 namespace Orvane {
 
@@ -21,17 +22,13 @@ DupListCard::~DupListCard() {
     delete m_model;
 }
 
-const WCHAR* DupListCard::text(UINT id) const {
-    const WCHAR* found = m_app ? m_app->getResourceLoader()->loadString(id) : nullptr;
-    return found ? found : u"";
-}
 
 void DupListCard::activate(CWindow* mainFrame) {
     auto* frame = static_cast<MainFrame*>(mainFrame);
     m_app = frame->getApp();
     m_list.setApp(m_app);
     WCHAR title[c_textLength];
-    Nevo::printFixed(title, c_textLength, text(IDS_DUPLICATES_FOUND), m_model->size());
+    Nevo::printFixed(title, c_textLength, stringOf(m_app, IDS_DUPLICATES_FOUND), m_model->size());
     frame->setMenuBar(IDR_DUPLICATE_MENUBAR);
     frame->setTitle(title);
     ButtonBar& bar = frame->getButtonBar();
@@ -71,14 +68,14 @@ LRESULT DupListCard::onView(WORD, WORD, HWND, BOOL&) {
 LRESULT DupListCard::onDelete(WORD, WORD, HWND, BOOL&) {
     UINT tagged = m_model->countTagged();
     if (!tagged) {
-        MessageBoxW(m_hWnd, text(IDS_NOTHING_TAGGED), u"", MB_OK);
+        MessageBoxW(m_hWnd, stringOf(m_app, IDS_NOTHING_TAGGED), u"", MB_OK);
         return 0;
     }
     WCHAR message[c_textLength];
-    Nevo::printFixed(message, c_textLength, text(IDS_DELETE_QUESTION), tagged);
+    Nevo::printFixed(message, c_textLength, stringOf(m_app, IDS_DELETE_QUESTION), tagged);
     if (MessageBoxW(m_hWnd, message, u"", MB_OKCANCEL) != IDOK) return 0;
     int deleted = m_model->deleteTagged();
-    Nevo::printFixed(message, c_textLength, text(IDS_DELETED), deleted);
+    Nevo::printFixed(message, c_textLength, stringOf(m_app, IDS_DELETED), deleted);
     MessageBoxW(m_hWnd, message, u"", MB_OK);
     m_app->getDbList()->refresh();
     m_app->getMainFrame()->popCardLater();

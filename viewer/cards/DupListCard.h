@@ -54,7 +54,6 @@ private:
     LRESULT onBack(WORD, WORD, HWND, BOOL&);
 
     void tagEvery(int tagged);
-    const WCHAR* text(UINT id) const;
 
     ViewerApp* m_app = nullptr;
     DupList* m_model;

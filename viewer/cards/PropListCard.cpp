@@ -9,8 +9,10 @@
 #include "core/FixedFormat.h"
 #include "db/CeDatabase.h"
 #include "duplicates/DupList.h"
+#include "frame/PageCommands.h"
 #include "reader/PropItem.h"
 #include "reader/PropList.h"
+#include "resources/ActiveApp.h"
 
 namespace Orvane {
 
@@ -34,10 +36,6 @@ PropListCard::~PropListCard() {
     if (m_resortMenu) DestroyMenu(m_resortMenu);
 }
 
-const WCHAR* PropListCard::text(UINT id) const {
-    const WCHAR* found = m_app->getResourceLoader()->loadString(id);
-    return found ? found : u"";
-}
 
 void PropListCard::activate(CWindow* mainFrame) {
     auto* frame = static_cast<MainFrame*>(mainFrame);
@@ -58,7 +56,7 @@ void PropListCard::addResortButton(MainFrame* frame) {
     m_resortMenu = CreatePopupMenu();
     for (UINT i = 0; i < m_model->getSortKeyCount(); ++i) {
         WCHAR entry[128];
-        Nevo::printFixed(entry, 128, text(IDS_PROPID), m_model->getSortKey(i) >> 16);
+        Nevo::printFixed(entry, 128, stringOf(m_app, IDS_PROPID), m_model->getSortKey(i) >> 16);
         AppendMenuW(m_resortMenu, MF_STRING, IDM_RESORT_FIRST + i, entry);
     }
     HWND bar = frame->getMenuBar();
@@ -84,7 +82,7 @@ void PropListCard::sendHeader(HWND frame) {
     WCHAR header[c_headerLength];
     const WCHAR* title = nullptr;
     if (CEOID record = m_model->getCurrentOid()) {
-        Nevo::printFixed(header, c_headerLength, text(IDS_RECORD_HEADER), record, m_model->size());
+        Nevo::printFixed(header, c_headerLength, stringOf(m_app, IDS_RECORD_HEADER), record, m_model->size());
         title = header;
     }
     ::SendMessageW(frame, MainFrame::c_setTitle, reinterpret_cast<WPARAM>(title), 0);
@@ -111,14 +109,10 @@ LRESULT PropListCard::onEnd(WORD, WORD, HWND, BOOL&) {
     return 0;
 }
 
-// A one-entry menu at the held point; the entry comes back to this card's window.
+// The entry comes back to this card's window.
 LRESULT PropListCard::offerJump(UINT command, const NMHDR* hold) {
     auto* gesture = reinterpret_cast<const NMRGINFO*>(hold);
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, command, text(command));
-    BOOL result = TrackPopupMenuEx(menu, TPM_BOTTOMALIGN, gesture->ptAction.x, gesture->ptAction.y, m_hWnd, nullptr);
-    DestroyMenu(menu);
-    return result;
+    return offerCommand(m_hWnd, command, stringOf(m_app, command), gesture->ptAction);
 }
 
 LRESULT PropListCard::onHoldNext(int, LPNMHDR hold, BOOL&) {
@@ -152,7 +146,7 @@ void PropListCard::step(bool forward) {
         if (Nevo::ListItem* item = m_model->at(selected)) propid = item->getItemData(PropItem::TagPropid);
     int moved = forward ? m_model->moveNext() : m_model->movePrevious();
     if (!moved) {
-        MessageBoxW(m_hWnd, text(IDS_NO_MORE_RECORDS), u"", MB_OK);
+        MessageBoxW(m_hWnd, stringOf(m_app, IDS_NO_MORE_RECORDS), u"", MB_OK);
         return;
     }
     sendHeader();
@@ -176,7 +170,7 @@ LRESULT PropListCard::onCheckDuplicates(WORD, WORD, HWND, BOOL&) {
     // The search reopened the database at its first record.
     sendHeader();
     if (!found) {
-        MessageBoxW(m_hWnd, text(IDS_NO_DUPLICATE), u"", MB_OK);
+        MessageBoxW(m_hWnd, stringOf(m_app, IDS_NO_DUPLICATE), u"", MB_OK);
         return 0;
     }
     m_app->getCardStack()->addCard(new DupListCard(found));

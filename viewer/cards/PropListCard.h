@@ -79,7 +79,6 @@ private:
     void step(bool forward);
     void addResortButton(MainFrame* frame);
     LRESULT offerJump(UINT command, const NMHDR* hold);
-    const WCHAR* text(UINT id) const;
 
     ViewerApp* m_app;
     PropList* m_model;

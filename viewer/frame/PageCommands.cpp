@@ -19,15 +19,6 @@ int scrollCodeOf(UINT command) {
     }
 }
 
-// A one-entry menu at the held point, bottom-aligned; the choice comes back as WM_COMMAND.
-LRESULT offerCommand(HWND frame, UINT command, POINT at) {
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, command, activeString(command));
-    BOOL result = TrackPopupMenuEx(menu, TPM_BOTTOMALIGN, at.x, at.y, frame, nullptr);
-    DestroyMenu(menu);
-    return result;
-}
-
 }  // namespace
 
 bool handlePageMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -41,12 +32,20 @@ bool handlePageMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, L
     auto* hold = reinterpret_cast<const NMRGINFO*>(lParam);
     if (hold->hdr.code != GN_CONTEXTMENU) return false;
     if (hold->hdr.idFrom == PageButton::c_pageUp)
-        result = offerCommand(frame, c_commandHome, hold->ptAction);
+        result = offerCommand(frame, c_commandHome, activeString(c_commandHome), hold->ptAction);
     else if (hold->hdr.idFrom == PageButton::c_pageDown)
-        result = offerCommand(frame, c_commandEnd, hold->ptAction);
+        result = offerCommand(frame, c_commandEnd, activeString(c_commandEnd), hold->ptAction);
     else
         return false;
     return true;
+}
+
+BOOL offerCommand(HWND owner, UINT command, const WCHAR* text, POINT at) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, command, text);
+    BOOL result = TrackPopupMenuEx(menu, TPM_BOTTOMALIGN, at.x, at.y, owner, nullptr);
+    DestroyMenu(menu);
+    return result;
 }
 
 }  // namespace Orvane

@@ -18,4 +18,9 @@ constexpr UINT c_commandEnd = IDS_END;
 // through the frame's whole routing.
 bool handlePageMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+// What a tap-and-hold on the frame's buttons offers: a menu of one entry at the held point
+// (screen coordinates), bottom-aligned. A chosen entry comes back to `owner` as WM_COMMAND
+// `command`; the result is the menu's.
+BOOL offerCommand(HWND owner, UINT command, const WCHAR* text, POINT at);
+
 }  // namespace Orvane
