@@ -25,6 +25,16 @@ void destroySeen(Nevo::Sequence* seen) {
     seen->free();
 }
 
+// Whether record `oid` still exists in database `database`.
+bool recordIn(CEOID oid, CEOID database) {
+    CEOIDINFOEX info{};
+    info.wVersion = CEOIDINFOEX_VERSION;
+    CEGUID volume;
+    CREATE_SYSTEMGUID(&volume);
+    return CeOidGetInfoEx2(&volume, oid, &info) && info.wObjType == OBJTYPE_RECORD &&
+           info.infRecord.oidParent == database;
+}
+
 }  // namespace
 
 int DupList::compareValues(const DupItem* a, const DupItem* b) {
@@ -111,19 +121,26 @@ UINT DupList::countTagged() {
 int DupList::deleteTagged() {
     Nevo::CeDatabase database(m_databaseOid);
     if (!database.open(nullptr, 0, nullptr)) {
-        Nevo::Debug::abort(u"Can't open database");
+        // Another program may have deleted the database: say so, and nothing is deleted.
+        Nevo::Debug::reportError(u"Can't open database");
         return 0;
     }
     int deleted = 0;
     for (UINT i = 0; i < size(); ++i) {
         auto* entry = static_cast<DupItem*>(at(i));
         if (!entry->isTagged()) continue;
-        if (!database.deleteRecord(entry->getRecordOid())) {
-            // The program ends; the records deleted so far stay deleted.
-            Nevo::Debug::abort(u"Failed to delete item");
-            break;
+        CEOID oid = entry->getRecordOid();
+        if (database.deleteRecord(oid)) {
+            ++deleted;
+            continue;
         }
-        ++deleted;
+        DWORD error = GetLastError();
+        // A record another program deleted meanwhile is already what the user asked for.
+        if (!recordIn(oid, m_databaseOid)) continue;
+        // Any other refusal stops here: what is deleted stays deleted, the rest is left alone.
+        SetLastError(error);
+        Nevo::Debug::reportError(u"Failed to delete item");
+        break;
     }
     return deleted;
 }
