@@ -41,16 +41,23 @@ void paintBand(HDC hdc, const RECT& client) {
     }
 }
 
-// The Windows flag the Start button shows: four coloured panes.
-void paintFlag(HDC hdc, int x, int y, int size) {
-    const COLORREF panes[4] = {RGB(242, 80, 34), RGB(127, 186, 0), RGB(0, 164, 239), RGB(255, 185, 0)};
-    int half = size / 2;
-    for (int i = 0; i < 4; ++i) {
-        RECT pane{x + (i % 2) * half, y + (i / 2) * half, x + (i % 2) * half + half - 1, y + (i / 2) * half + half - 1};
-        HBRUSH brush = CreateSolidBrush(panes[i]);
-        FillRect(hdc, &pane, brush);
-        DeleteObject(brush);
-    }
+// The Start button's glyph: a white ring around a white arrowhead pointing right, "go".
+void paintStartGlyph(HDC hdc, int x, int y, int size) {
+    HPEN pen = CreatePen(PS_SOLID, gwe::Screen::instance().scale(2), RGB(255, 255, 255));
+    HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+    HGDIOBJ oldPen = SelectObject(hdc, pen);
+    HGDIOBJ oldBrush = SelectObject(hdc, GetStockObject(NULL_BRUSH));
+    Ellipse(hdc, x, y, x + size, y + size);
+    SelectObject(hdc, white);
+    int third = size / 3;
+    const POINT arrow[3] = {{x + third + third / 4, y + size / 4},
+                            {x + third + third / 4, y + size - size / 4},
+                            {x + size - size / 4 + 1, y + size / 2}};
+    Polygon(hdc, arrow, 3);
+    SelectObject(hdc, oldBrush);
+    SelectObject(hdc, oldPen);
+    DeleteObject(white);
+    DeleteObject(pen);
 }
 
 std::u16string title() {
@@ -113,8 +120,8 @@ void paint(HWND hwnd) {
     GetClientRect(hwnd, &client);
     paintBand(hdc, client);
     const gwe::Screen& screen = gwe::Screen::instance();
-    int flag = screen.scale(14);
-    paintFlag(hdc, screen.scale(5), (client.bottom - flag) / 2, flag);
+    int glyph = screen.scale(14);
+    paintStartGlyph(hdc, screen.scale(5), (client.bottom - glyph) / 2, glyph);
     HFONT font = barFont();
     HGDIOBJ old = SelectObject(hdc, font);
     SetTextColor(hdc, RGB(255, 255, 255));

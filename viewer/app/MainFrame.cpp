@@ -9,6 +9,7 @@
 #include "app/ViewerApp.h"
 #include "db/CeDatabase.h"
 #include "app/Globals.h"
+#include "frame/ScreenScale.h"
 
 namespace Orvane {
 
@@ -60,11 +61,11 @@ LRESULT MainFrame::onCreate(UINT, WPARAM, LPARAM, BOOL&) {
 void MainFrame::createControls() {
     RECT area;
     getCardArea(&area);
-    RECT strip{area.left + PageButton::c_size, area.bottom - c_barHeight, area.right - PageButton::c_size,
-               area.bottom - 1};
+    int page = scaleToScreen(m_hWnd, PageButton::c_size);
+    RECT strip{area.left + page, area.bottom - scaleToScreen(m_hWnd, c_barHeight), area.right - page, area.bottom - 1};
     m_buttonBar.Create(m_hWnd, strip, nullptr, WS_CHILD | WS_VISIBLE);
-    m_pageDown.create(m_hWnd, area.right - PageButton::c_size, strip.top);
-    m_pageUp.create(m_hWnd, 0, strip.top);
+    m_pageDown.create(m_hWnd, area.right - page, strip.top, page);
+    m_pageUp.create(m_hWnd, 0, strip.top, page);
 }
 
 void MainFrame::setMenuBar(UINT id) {

@@ -13,9 +13,9 @@ constexpr int c_arrowheadUp = 1;
 
 }  // namespace
 
-HWND PageButton::create(HWND frame, int x, int y) {
-    HWND made = CreateWindowExW(WS_EX_NOACTIVATE, u"BUTTON", u"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, c_size,
-                                c_size, frame, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(m_id)), nullptr, nullptr);
+HWND PageButton::create(HWND frame, int x, int y, int size) {
+    HWND made = CreateWindowExW(WS_EX_NOACTIVATE, u"BUTTON", u"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, x, y, size,
+                                size, frame, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(m_id)), nullptr, nullptr);
     m_window.SubclassWindow(made);
     return made;
 }
@@ -29,9 +29,12 @@ LRESULT PageButton::onDraw(UINT, WPARAM, LPARAM drawItem, BOOL&) {
     RECT client = item->rcItem;
     HDC memory = CreateCompatibleDC(item->hDC);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    // Normal on the left half, pressed on the right.
-    int source = (item->itemState & ODS_SELECTED) ? holder->getWidth() : 0;
-    BitBlt(item->hDC, 0, 0, client.right - client.left, client.bottom - client.top, memory, source, 0, SRCCOPY);
+    // Normal on the left half, pressed on the right; stretched to a button larger than the
+    // picture on a high-resolution screen.
+    int width = holder->getWidth();
+    int source = (item->itemState & ODS_SELECTED) ? width : 0;
+    StretchBlt(item->hDC, 0, 0, client.right - client.left, client.bottom - client.top, memory, source, 0, width, width,
+               SRCCOPY);
     SelectObject(memory, previous);
     DeleteDC(memory);
     return TRUE;

@@ -22,9 +22,9 @@ public:
     PageButton(const PageButton&) = delete;
     PageButton& operator=(const PageButton&) = delete;
 
-    // An owner-drawn push button of the frame, c_size square, whose drawing request the
-    // frame reflects back.
-    HWND create(HWND frame, int x, int y);
+    // An owner-drawn push button of the frame, `size` square (c_size at 96 dpi), whose
+    // drawing request the frame reflects back.
+    HWND create(HWND frame, int x, int y, int size);
     HWND handle() const { return m_window.m_hWnd; }
 
     BEGIN_MSG_MAP(PageButton)

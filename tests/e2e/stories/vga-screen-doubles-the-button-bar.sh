@@ -1,0 +1,1 @@
+export CE_SCREEN=vga
