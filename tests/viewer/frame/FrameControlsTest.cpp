@@ -205,8 +205,8 @@ void CALLBACK chooseHome(HWND window, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(FrameControlsTest, PageButtonsScrollAndAHoldOnPageUpOffersHome) {
     PageButton down(PageButton::c_pageDown), up(PageButton::c_pageUp);
-    down.create(m_frame, 208, 234);
-    up.create(m_frame, 0, 234);
+    down.create(m_frame, 208, 234, PageButton::c_size);
+    up.create(m_frame, 0, 234, PageButton::c_size);
     pump();
     POINT downAt = centreOnScreen(down.handle());
     ce::gwe::input::stylusDown(downAt);
@@ -224,7 +224,7 @@ TEST_F(FrameControlsTest, PageButtonsScrollAndAHoldOnPageUpOffersHome) {
 // The left half of the arrowhead bitmap is drawn on white, the right half (pressed) on black.
 TEST_F(FrameControlsTest, APageButtonShowsTheRightHalfOfItsPictureWhilePressed) {
     PageButton down(PageButton::c_pageDown);
-    down.create(m_frame, 208, 234);
+    down.create(m_frame, 208, 234, PageButton::c_size);
     pump();
     auto corner = [] { return ce::gwe::Screen::instance().surface().pixel(209, 234 + c_frameTop + 1); };
     EXPECT_EQ(corner(), 0xFFFFFFu);
