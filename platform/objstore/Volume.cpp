@@ -201,7 +201,7 @@ std::optional<Record> Volume::record(CEOID oid, CEOID* database) {
 }
 
 std::optional<Record> Volume::decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes) {
-    std::string problem = "its database's id is out of range";
+    std::string problem = "an id out of range";
     std::optional<Record> record;
     if (isOid(oid) && isOid(database)) record = decodeRecord(bytes, &problem);
     if (!record) {
