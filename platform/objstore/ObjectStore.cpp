@@ -43,6 +43,7 @@
 //      lock on the database's byte of "<volume>-open" (OpenMarks), so a delete from any
 //      process sees the database as open.
 #include <algorithm>
+#include <optional>
 
 #include "kernel/KernelObject.h"
 #include "DbHandle.h"
@@ -58,9 +59,11 @@ constexpr size_t c_maxNameLength = CEDB_MAXDBASENAMELEN - 1;
 class DbEnum : public kernel::KernelObject {
 public:
     DbEnum(std::shared_ptr<Store> store, DWORD type) : m_store(std::move(store)), m_type(type) {}
-    CEOID next() {
-        if (!m_store->refresh()) return 0;
+    // The next database's OID, 0 after the last; nothing when the volume cannot be read.
+    std::optional<CEOID> next() {
+        if (!m_store->refresh()) return std::nullopt;
         CEOID oid = m_store->volume().nextDatabase(m_last, m_type);
+        if (!oid && m_store->volume().lastQueryFailed()) return std::nullopt;
         if (oid) m_last = oid;
         return oid;
     }
@@ -83,14 +86,11 @@ bool invalid() {
     return false;
 }
 
+// The store writes only sort orders it can read back: those isValidSortOrder accepts.
 bool validSortOrders(const CEDBASEINFO& info) {
     if (!(info.dwFlags & CEDB_VALIDSORTSPEC)) return true;
     if (info.wNumSortOrder > CEDB_MAXSORTORDER) return false;
-    for (WORD i = 0; i < info.wNumSortOrder; ++i) {
-        WORD type = TypeFromPropID(info.rgSortSpecs[i].propid);
-        if (!isKnownType(type) || type == CEVT_BLOB) return false;
-    }
-    return true;
+    return std::all_of(info.rgSortSpecs, info.rgSortSpecs + info.wNumSortOrder, isValidSortOrder);
 }
 
 std::shared_ptr<Store> freshStore() {
@@ -102,7 +102,8 @@ std::shared_ptr<Store> freshStore() {
 BOOL deleteDatabase(CEOID oid) {
     auto store = freshStore();
     if (!store) return FALSE;
-    if (!oid || !store->volume().database(oid)) return invalid();
+    if (!oid) return invalid();
+    if (!store->volume().database(oid)) return store->volume().lastQueryFailed() ? FALSE : invalid();
     if (store->isOpen(oid) || store->openMarks().heldElsewhere(oid)) {
         SetLastError(ERROR_SHARING_VIOLATION);
         return FALSE;
@@ -119,21 +120,26 @@ void fillDatabaseInfo(const DatabaseRow& row, CEDBASEINFO& info) {
     std::copy(row.name.begin(), row.name.begin() + std::min(row.name.size(), c_maxNameLength), info.szDbaseName);
     info.dwDbaseType = row.type;
     info.wNumRecords = static_cast<WORD>(row.recordCount & 0xFFFF);
-    info.wNumSortOrder = static_cast<WORD>(row.sortOrders.size());
+    // The volume's rows are checked on reading; the bound keeps the fixed array safe regardless.
+    size_t sortOrders = std::min<size_t>(row.sortOrders.size(), CEDB_MAXSORTORDER);
+    info.wNumSortOrder = static_cast<WORD>(sortOrders);
     info.dwSize = static_cast<DWORD>(std::min<std::uint64_t>(row.size, 0xFFFFFFFFu));
     info.ftLastModified = {static_cast<DWORD>(row.modified), static_cast<DWORD>(row.modified >> 32)};
-    std::copy(row.sortOrders.begin(), row.sortOrders.end(), info.rgSortSpecs);
+    std::copy_n(row.sortOrders.begin(), sortOrders, info.rgSortSpecs);
 }
 
 // What an OID names; OBJTYPE_INVALID (ERROR_INVALID_HANDLE) when nothing.
 WORD describe(CEOID oid, DatabaseRow& row, CEOID& parent) {
     auto store = freshStore();
     if (!store) return OBJTYPE_INVALID;
-    if (auto found = store->volume().database(oid)) {
+    Volume& volume = store->volume();
+    if (auto found = volume.database(oid)) {
         row = *found;
         return OBJTYPE_DATABASE;
     }
-    if (oid && store->volume().record(oid, &parent)) return OBJTYPE_RECORD;
+    if (volume.lastQueryFailed()) return OBJTYPE_INVALID;
+    if (oid && volume.record(oid, &parent)) return OBJTYPE_RECORD;
+    if (oid && volume.lastQueryFailed()) return OBJTYPE_INVALID;
     SetLastError(ERROR_INVALID_HANDLE);
     return OBJTYPE_INVALID;
 }
@@ -155,6 +161,7 @@ HANDLE CeOpenDatabaseEx(PCEGUID pguid, PCEOID poid, LPCWSTR lpszName, CEPROPID p
     CEOID oid = given ? given : store->volume().databaseNamed(nameOf(lpszName, SIZE_MAX));
     auto database = oid ? store->openDatabase(oid) : nullptr;
     if (!database) {
+        if (oid && store->volume().lastQueryFailed()) return INVALID_HANDLE_VALUE;
         SetLastError(given ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
         return INVALID_HANDLE_VALUE;
     }
@@ -229,7 +236,9 @@ HANDLE CeFindFirstDatabaseEx(PCEGUID, DWORD dwDbaseType) {
 CEOID CeFindNextDatabaseEx(HANDLE hEnum, PCEGUID pguid) {
     auto* enumeration = ce::kernel::findObject<DbEnum>(hEnum);
     if (!enumeration) return invalid();
-    CEOID oid = enumeration->next();
+    std::optional<CEOID> next = enumeration->next();
+    if (!next) return 0;
+    CEOID oid = *next;
     if (!oid) {
         SetLastError(ERROR_NO_MORE_ITEMS);
         return 0;

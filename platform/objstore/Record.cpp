@@ -2,8 +2,9 @@
 // and the record encoding kept in the volume file.
 #include "Record.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
-#include <string>
 
 namespace ce::objstore {
 
@@ -58,6 +59,42 @@ void removeProperty(Record& record, CEPROPID propid) {
     std::erase_if(record.properties, [propid](const Property& p) { return p.propid == propid; });
 }
 
+// The size of a fixed-size type's value; 0 for strings and BLOBs.
+size_t fixedSize(WORD type) {
+    switch (type) {
+    case CEVT_I2:
+    case CEVT_UI2: return 2;
+    case CEVT_I4:
+    case CEVT_UI4: return 4;
+    case CEVT_BOOL: return sizeof(BOOL);
+    case CEVT_R8:
+    case CEVT_FILETIME: return 8;
+    default: return 0;
+    }
+}
+
+// What keeps stored bytes from being a value a write could have stored; empty when nothing.
+// Readers rely on it: a string ends at its one terminator, a number has all its bytes.
+std::string valueProblem(WORD type, std::span<const BYTE> data) {
+    if (!isKnownType(type)) return "unknown type " + std::to_string(type);
+    if (data.size() > CEDB_MAXPROPDATASIZE) return std::to_string(data.size()) + " bytes, more than a property holds";
+    size_t size = fixedSize(type);
+    if (size && data.size() != size)
+        return std::to_string(data.size()) + " bytes for a value of " + std::to_string(size);
+    if (type != CEVT_LPWSTR) return {};
+    if (data.size() < sizeof(WCHAR) || data.size() % sizeof(WCHAR)) return "a string of " + std::to_string(data.size()) + " bytes";
+    std::u16string units(data.size() / sizeof(WCHAR), u'\0');
+    std::memcpy(units.data(), data.data(), data.size());
+    if (units.back() != 0) return "a string without its terminator";
+    if (units.find(u'\0') != units.size() - 1) return "a string with a NUL inside";
+    return {};
+}
+
+std::optional<Record> refused(std::string* problem, std::string why) {
+    if (problem) *problem = std::move(why);
+    return std::nullopt;
+}
+
 void appendWord(std::vector<BYTE>& out, std::uint32_t word) {
     BYTE bytes[4];
     std::memcpy(bytes, &word, 4);
@@ -65,6 +102,12 @@ void appendWord(std::vector<BYTE>& out, std::uint32_t word) {
 }
 
 }  // namespace
+
+std::string hexText(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08x", value);
+    return text;
+}
 
 const Property* Record::find(CEPROPID propid) const {
     for (const Property& property : properties)
@@ -99,6 +142,12 @@ std::optional<std::vector<BYTE>> valueBytes(const CEPROPVAL& value) {
     return bytes;
 }
 
+bool isValidSortOrder(const SORTORDERSPEC& order) {
+    constexpr DWORD c_knownFlags = CEDB_SORT_DESCENDING | CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_UNKNOWNFIRST;
+    WORD type = TypeFromPropID(order.propid);
+    return isKnownType(type) && type != CEVT_BLOB && (order.dwFlags & ~c_knownFlags) == 0;
+}
+
 bool applyWrite(Record& record, const CEPROPVAL* values, WORD count) {
     for (WORD i = 0; i < count; ++i) {
         const CEPROPVAL& value = values[i];
@@ -127,19 +176,33 @@ std::vector<BYTE> encodeRecord(const Record& record) {
     return out;
 }
 
-std::optional<Record> decodeRecord(std::span<const BYTE> bytes) {
+std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* problem) {
     Record record;
+    std::vector<CEPROPID> propids;
     size_t at = 0;
     while (at < bytes.size()) {
-        if (bytes.size() - at < 8) return std::nullopt;
+        if (bytes.size() - at < 8)
+            return refused(problem, "cut short after " + std::to_string(record.properties.size()) + " properties");
         std::uint32_t propid, length;
         std::memcpy(&propid, bytes.data() + at, 4);
         std::memcpy(&length, bytes.data() + at + 4, 4);
         at += 8;
-        if (length > bytes.size() - at || !isKnownType(TypeFromPropID(propid))) return std::nullopt;
-        record.properties.push_back({propid, std::vector<BYTE>(bytes.begin() + at, bytes.begin() + at + length)});
+        std::string property = "property " + hexText(propid) + ": ";
+        if (length > bytes.size() - at)
+            return refused(problem, property + std::to_string(length) + " bytes of data where " +
+                                        std::to_string(bytes.size() - at) + " are left");
+        auto data = bytes.subspan(at, length);
+        if (std::string why = valueProblem(TypeFromPropID(propid), data); !why.empty())
+            return refused(problem, property + why);
+        record.properties.push_back({propid, std::vector<BYTE>(data.begin(), data.end())});
+        propids.push_back(propid);
         at += length;
     }
+    if (record.size() > CEDB_MAXRECORDSIZE)
+        return refused(problem, std::to_string(record.size()) + " bytes, more than a record holds");
+    std::sort(propids.begin(), propids.end());
+    if (auto twice = std::adjacent_find(propids.begin(), propids.end()); twice != propids.end())
+        return refused(problem, "property " + hexText(*twice) + " appears twice");
     return record;
 }
 

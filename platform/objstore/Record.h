@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "windbase.h"
@@ -25,7 +26,13 @@ struct Record {
     std::uint64_t size() const;
 };
 
+// "0x0000002a": how messages name OIDs and property ids.
+std::string hexText(std::uint32_t value);
+
 bool isKnownType(WORD type);
+// A sort order the store can keep: a known type other than BLOB, and only the flags it
+// implements (descending, case-insensitive, unknown-first).
+bool isValidSortOrder(const SORTORDERSPEC& order);
 // The stored bytes of a written value; nothing for an unknown type, a null string or BLOB
 // address, or data over the per-property limit.
 std::optional<std::vector<BYTE>> valueBytes(const CEPROPVAL& value);
@@ -34,7 +41,8 @@ std::optional<std::vector<BYTE>> valueBytes(const CEPROPVAL& value);
 bool applyWrite(Record& record, const CEPROPVAL* values, WORD count);
 
 std::vector<BYTE> encodeRecord(const Record& record);
-// Nothing when the bytes are not a well-formed record.
-std::optional<Record> decodeRecord(std::span<const BYTE> bytes);
+// Nothing when the bytes are not a record encodeRecord could have written (the file may be
+// damaged or crafted); `problem`, when given, then says what is wrong.
+std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* problem = nullptr);
 
 }  // namespace ce::objstore

@@ -109,6 +109,7 @@ CEOID writeRecord(DbHandle& handle, CEOID oid, WORD count, const CEPROPVAL* valu
     CEOID parent = 0;
     if (oid) {
         auto existing = volume.record(oid, &parent);
+        if (!existing && volume.lastQueryFailed()) return volume.rollback(), CEOID{0};
         if (!existing || parent != database.oid()) return volume.rollback(), fail(ERROR_INVALID_PARAMETER);
         record = std::move(*existing);
     }
@@ -149,8 +150,9 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
     auto at = recordToRead(*handle, *index);
     if (!at) return 0;
     CEOID oid = index->at(*at).oid;
-    auto record = handle->store().volume().record(oid, nullptr);
-    if (!record) return fail(ERROR_KEY_DELETED);
+    Volume& volume = handle->store().volume();
+    auto record = volume.record(oid, nullptr);
+    if (!record) return volume.lastQueryFailed() ? 0 : fail(ERROR_KEY_DELETED);
     std::vector<ReadItem> items = itemsToRead(*record, *lpcPropID, rgPropID);
     DWORD needed = readSize(items);
     if (!*lplpBuffer || *lpcbBuffer < needed) {
@@ -194,6 +196,7 @@ BOOL CeDeleteRecord(HANDLE hDatabase, CEOID oidRecord) {
     CEOID parent = 0;
     if (!volume.begin()) return FALSE;
     auto record = oidRecord ? volume.record(oidRecord, &parent) : std::nullopt;
+    if (!record && oidRecord && volume.lastQueryFailed()) return volume.rollback(), FALSE;
     if (!record || parent != database.oid()) return volume.rollback(), fail(ERROR_INVALID_PARAMETER);
     auto size = static_cast<std::int64_t>(record->size());
     if (!volume.removeRecord(oidRecord) || !volume.touchDatabase(database.oid(), -1, -size) || !volume.commit())

@@ -35,6 +35,10 @@ std::uint64_t nowAsFileTime() {
     return static_cast<std::uint64_t>(ticks) + 116444736000000000ull;
 }
 
+bool isOid(std::int64_t value) {
+    return value > 0 && value <= 0xFFFFFFFFll;
+}
+
 DWORD errorFromSqlite(int rc) {
     switch (rc & 0xFF) {
     case SQLITE_FULL: return ERROR_DISK_FULL;
@@ -120,6 +124,13 @@ bool Volume::changedElsewhere(bool& changed) {
     return true;
 }
 
+bool Volume::damaged(const std::string& what) {
+    // The file was written by someone else, or damaged: what it says is not used.
+    setVolumeError(ERROR_INVALID_DATA, m_path + ": " + what);
+    m_queryFailed = true;
+    return false;
+}
+
 std::optional<DatabaseRow> Volume::database(CEOID oid) {
     auto query = statement(
         "SELECT name, type, record_count, size, modified, change_count FROM databases WHERE oid = ?");
@@ -127,37 +138,77 @@ std::optional<DatabaseRow> Volume::database(CEOID oid) {
     m_queryFailed = rc != SQLITE_ROW && rc != SQLITE_DONE;
     if (m_queryFailed) fail(rc, "read the database");
     if (rc != SQLITE_ROW) return std::nullopt;
+    std::string damage = "damaged database " + hexText(oid) + ": ";
     DatabaseRow row;
     row.oid = oid;
     row.name = query->text(0);
-    row.type = static_cast<DWORD>(query->integer(1));
-    row.recordCount = static_cast<std::uint64_t>(query->integer(2));
-    row.size = static_cast<std::uint64_t>(query->integer(3));
-    row.modified = static_cast<std::uint64_t>(query->integer(4));
-    row.changeCount = static_cast<std::uint64_t>(query->integer(5));
+    if (row.name.empty() || row.name.size() >= CEDB_MAXDBASENAMELEN || row.name.find(u'\0') != std::u16string::npos)
+        return damaged(damage + "a name of " + std::to_string(row.name.size()) + " characters"), std::nullopt;
+    std::int64_t numbers[5];
+    for (int i = 0; i < 5; ++i) numbers[i] = query->integer(i + 1);
+    if (numbers[0] < 0 || numbers[0] > 0xFFFFFFFFll) return damaged(damage + "type out of range"), std::nullopt;
+    for (int i = 1; i < 5; ++i)
+        if (numbers[i] < 0) return damaged(damage + "a negative count or time"), std::nullopt;
+    row.type = static_cast<DWORD>(numbers[0]);
+    row.recordCount = static_cast<std::uint64_t>(numbers[1]);
+    row.size = static_cast<std::uint64_t>(numbers[2]);
+    row.modified = static_cast<std::uint64_t>(numbers[3]);
+    row.changeCount = static_cast<std::uint64_t>(numbers[4]);
     auto sorts = statement("SELECT propid, flags FROM sort_orders WHERE database_oid = ? ORDER BY position");
     sorts->bind(1, oid);
-    while (sorts->step() == SQLITE_ROW)
-        row.sortOrders.push_back({static_cast<CEPROPID>(sorts->integer(0)), static_cast<DWORD>(sorts->integer(1))});
+    while ((rc = sorts->step()) == SQLITE_ROW) {
+        if (row.sortOrders.size() == CEDB_MAXSORTORDER)
+            return damaged(damage + "more than " + std::to_string(CEDB_MAXSORTORDER) + " sort orders"), std::nullopt;
+        std::int64_t propid = sorts->integer(0), flags = sorts->integer(1);
+        SORTORDERSPEC order{static_cast<CEPROPID>(propid), static_cast<DWORD>(flags)};
+        if (propid < 0 || propid > 0xFFFFFFFFll || flags < 0 || flags > 0xFFFFFFFFll || !isValidSortOrder(order))
+            return damaged(damage + "sort order " + std::to_string(row.sortOrders.size() + 1) +
+                           " is not one a database can have"), std::nullopt;
+        row.sortOrders.push_back(order);
+    }
+    if (rc != SQLITE_DONE) return m_queryFailed = true, fail(rc, "read the database"), std::nullopt;
     return row;
 }
 
 CEOID Volume::databaseNamed(std::u16string_view name) {
     auto query = statement("SELECT oid FROM databases WHERE folded_name = ?");
-    return query->bindText(1, folded(name)).step() == SQLITE_ROW ? static_cast<CEOID>(query->integer(0)) : 0;
+    if (query->bindText(1, folded(name)).step() != SQLITE_ROW) return 0;
+    std::int64_t oid = query->integer(0);
+    return isOid(oid) ? static_cast<CEOID>(oid) : 0;
 }
 
 CEOID Volume::nextDatabase(CEOID after, DWORD type) {
     auto query =
         statement("SELECT oid FROM databases WHERE oid > ?1 AND (?2 = 0 OR type = ?2) ORDER BY oid LIMIT 1");
-    return query->bind(1, after).bind(2, type).step() == SQLITE_ROW ? static_cast<CEOID>(query->integer(0)) : 0;
+    int rc = query->bind(1, after).bind(2, type).step();
+    m_queryFailed = rc != SQLITE_ROW && rc != SQLITE_DONE;
+    if (m_queryFailed) return fail(rc, "read the databases"), 0;
+    if (rc != SQLITE_ROW) return 0;
+    // An id past 32 bits would wrap, and the walk would never end.
+    std::int64_t oid = query->integer(0);
+    return isOid(oid) ? static_cast<CEOID>(oid) : (damaged("a database id out of range"), 0);
 }
 
 std::optional<Record> Volume::record(CEOID oid, CEOID* database) {
     auto query = statement("SELECT database_oid, properties FROM records WHERE oid = ?");
-    if (query->bind(1, oid).step() != SQLITE_ROW) return std::nullopt;
-    if (database) *database = static_cast<CEOID>(query->integer(0));
-    return decodeRecord(query->blob(1));
+    int rc = query->bind(1, oid).step();
+    m_queryFailed = rc != SQLITE_ROW && rc != SQLITE_DONE;
+    if (m_queryFailed) fail(rc, "read the record");
+    if (rc != SQLITE_ROW) return std::nullopt;
+    auto record = decodedRecord(oid, query->integer(0), query->blob(1));
+    if (record && database) *database = static_cast<CEOID>(query->integer(0));
+    return record;
+}
+
+std::optional<Record> Volume::decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes) {
+    std::string problem = "an id out of range";
+    std::optional<Record> record;
+    if (isOid(oid) && isOid(database)) record = decodeRecord(bytes, &problem);
+    if (!record) {
+        std::string name = isOid(oid) ? hexText(static_cast<CEOID>(oid)) : std::to_string(oid);
+        damaged("damaged record " + name + " (" + problem + ")");
+    }
+    return record;
 }
 
 bool Volume::forEachRecord(CEOID database, const std::function<void(CEOID, const Record&)>& visit) {
@@ -166,8 +217,8 @@ bool Volume::forEachRecord(CEOID database, const std::function<void(CEOID, const
     query.bind(1, database);
     int rc;
     while ((rc = query.step()) == SQLITE_ROW) {
-        auto record = decodeRecord(query.blob(1));
-        if (!record) return fail(SQLITE_CORRUPT, "read a record");
+        auto record = decodedRecord(query.integer(0), database, query.blob(1));
+        if (!record) return false;
         visit(static_cast<CEOID>(query.integer(0)), *record);
     }
     return rc == SQLITE_DONE || fail(rc, "read the records");

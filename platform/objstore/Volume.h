@@ -46,9 +46,12 @@ public:
     // Whether another connection committed a change since the last time it was asked;
     // false when the file could not be asked (volume error set).
     bool changedElsewhere(bool& changed);
-    // Whether the last query failed, as opposed to finding nothing.
+    // Whether the last query failed, as opposed to finding nothing: the file could not be
+    // read, or what it holds is damaged (ERROR_INVALID_DATA, the volume error naming it).
     bool lastQueryFailed() const { return m_queryFailed; }
 
+    // Every row read is checked against the store's limits first: a row the store could not
+    // have written is damaged data, reported and never used.
     std::optional<DatabaseRow> database(CEOID oid);
     CEOID databaseNamed(std::u16string_view name);
     // The first database after `after` in creation order, of `type` unless it is 0.
@@ -81,6 +84,8 @@ private:
     StatementUse statement(const char* sql);
     CEOID allocateOid();
     bool fail(int rc, const char* what);
+    bool damaged(const std::string& what);
+    std::optional<Record> decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes);
 
     std::string m_path;
     bool m_batch = false;

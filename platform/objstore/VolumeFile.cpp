@@ -64,8 +64,17 @@ bool failWithErrno(const std::string& path, const char* action) {
 }
 
 bool checkHeader(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A FIFO or device would block the read (or never end it): only a regular file is a
+    // volume. Opened without blocking, and asked again once open, in case it was swapped.
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) return failWithErrno(path, "read the volume");
+    if (!S_ISREG(info.st_mode)) return refuse(path, "not an object store volume (not a regular file)");
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return failWithErrno(path, "read the volume");
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return refuse(path, "not an object store volume (not a regular file)");
+    }
     unsigned char header[c_headerSize] = {};
     ssize_t got = ::read(fd, header, sizeof header);
     ::close(fd);

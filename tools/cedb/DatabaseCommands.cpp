@@ -107,7 +107,9 @@ int runRemove(const Words& words, const Console& console) {
     std::vector<CEOID> oids;
     if (!parseOids(args.positional, oids, error)) return console.fail(c_exitUsage, error);
     if (!openStore(console, StoreUse::MustExist)) return c_exitRefused;
-    CEOID database = databaseNamed(ce::fromUtf8(args.positional[0]));
+    auto found = databaseNamed(ce::fromUtf8(args.positional[0]));
+    if (!found) return console.fail(c_exitRefused, lastFailure());
+    CEOID database = *found;
     if (!database) return console.fail(c_exitRefused, "no database named \"" + args.positional[0] + "\"");
     if (!oids.empty()) return removeRecords(database, oids, args.positional[0], console);
     if (!CeDeleteDatabase(database)) return console.fail(c_exitRefused, args.positional[0] + ": " + lastFailure());

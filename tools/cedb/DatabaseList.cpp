@@ -6,21 +6,30 @@
 
 namespace cedb {
 
-std::vector<CEOID> databaseOids() {
+std::optional<std::vector<CEOID>> databaseOids() {
     std::vector<CEOID> oids;
     HANDLE enumeration = CeFindFirstDatabaseEx(nullptr, 0);
-    if (enumeration == INVALID_HANDLE_VALUE) return oids;
+    if (enumeration == INVALID_HANDLE_VALUE) return std::nullopt;
     while (CEOID oid = CeFindNextDatabaseEx(enumeration, nullptr)) oids.push_back(oid);
+    bool ended = GetLastError() == ERROR_NO_MORE_ITEMS;
     CloseHandle(enumeration);
+    if (!ended) return std::nullopt;
     return oids;
 }
 
-CEOID databaseNamed(const std::u16string& name) {
-    for (CEOID oid : databaseOids()) {
+std::optional<CEOID> databaseNamed(const std::u16string& name) {
+    auto oids = databaseOids();
+    if (!oids) return std::nullopt;
+    for (CEOID oid : *oids) {
         auto info = databaseInfo(oid);
+        if (!info && !isGone()) return std::nullopt;
         if (info && !_wcsicmp(info->szDbaseName, name.c_str())) return oid;
     }
-    return 0;
+    return CEOID{0};
+}
+
+bool isGone() {
+    return GetLastError() == ERROR_INVALID_HANDLE;
 }
 
 std::optional<CEDBASEINFOEX> databaseInfo(CEOID oid) {

@@ -46,13 +46,16 @@ size_t recordCount(const std::vector<DatabaseImage>& databases) {
 
 bool exportedOids(const Words& names, std::vector<CEOID>& oids, std::string& error) {
     if (names.empty()) {
-        oids = databaseOids();
+        auto all = databaseOids();
+        if (!all) return error = lastFailure(), false;
+        oids = std::move(*all);
         return true;
     }
     for (const std::string& name : names) {
-        CEOID oid = databaseNamed(ce::fromUtf8(name));
-        if (!oid) return error = "no database named \"" + name + "\"", false;
-        oids.push_back(oid);
+        auto oid = databaseNamed(ce::fromUtf8(name));
+        if (!oid) return error = lastFailure(), false;
+        if (!*oid) return error = "no database named \"" + name + "\"", false;
+        oids.push_back(*oid);
     }
     return true;
 }

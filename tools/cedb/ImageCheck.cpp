@@ -2,6 +2,7 @@
 #include "ImageCheck.h"
 
 #include "DatabaseList.h"
+#include "ErrorText.h"
 #include "ValueText.h"
 #include "cewchar.h"
 
@@ -89,7 +90,9 @@ std::string checkNamesFree(const std::vector<DatabaseImage>& databases, const st
     for (size_t i = 0; i < databases.size(); ++i) {
         std::string at = where.empty() ? "" : where + "[" + std::to_string(i) + "].name";
         const std::u16string& name = databases[i].name;
-        if (databaseNamed(name)) return located(at, quoted(name) + " is already in the volume");
+        auto found = databaseNamed(name);
+        if (!found) return lastFailure();
+        if (*found) return located(at, quoted(name) + " is already in the volume");
         for (size_t j = 0; j < i; ++j)
             if (!_wcsicmp(databases[j].name.c_str(), name.c_str()))
                 return located(at, quoted(name) + " is given twice");

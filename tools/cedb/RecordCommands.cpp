@@ -36,9 +36,10 @@ bool parseAssignment(const std::string& text, PropertyValue& value, std::string&
 }
 
 CEOID findDatabase(const std::string& name, const Console& console) {
-    CEOID oid = databaseNamed(ce::fromUtf8(name));
-    if (!oid) console.fail(c_exitRefused, "no database named \"" + name + "\"");
-    return oid;
+    auto oid = databaseNamed(ce::fromUtf8(name));
+    if (!oid) return console.fail(c_exitRefused, lastFailure()), 0;
+    if (!*oid) console.fail(c_exitRefused, "no database named \"" + name + "\"");
+    return *oid;
 }
 
 }  // namespace
@@ -61,6 +62,7 @@ int runShow(const Words& words, const Console& console) {
     }
     RecordImage record;
     while (CEOID oid = reader.next(record)) printRecord(oid, record, console.out);
+    if (reader.failed()) return console.fail(c_exitRefused, args.positional[0] + ": " + lastFailure());
     return c_exitOk;
 }
 

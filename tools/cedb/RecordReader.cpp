@@ -21,7 +21,14 @@ CEOID RecordReader::next(RecordImage& record) {
     DWORD seek = m_started ? CEDB_SEEK_CURRENT : CEDB_SEEK_BEGINNING;
     CEOID oid = CeSeekDatabase(m_handle, seek, m_started ? 1 : 0, nullptr);
     m_started = true;
-    if (!oid || !read(record)) return 0;
+    if (!oid) {
+        m_failed = GetLastError() != ERROR_NO_MORE_ITEMS;
+        return 0;
+    }
+    if (!read(record)) {
+        m_failed = true;
+        return 0;
+    }
     return oid;
 }
 
@@ -45,7 +52,7 @@ bool readDatabase(CEOID oid, DatabaseImage& database) {
     database.records.clear();
     RecordImage record;
     while (reader.next(record)) database.records.push_back(std::move(record));
-    return true;
+    return !reader.failed();
 }
 
 }  // namespace cedb

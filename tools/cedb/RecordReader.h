@@ -15,8 +15,11 @@ public:
     // Opens the database in the order of `sortProp` (0: creation order); false with the
     // last error set.
     bool open(CEOID database, CEPROPID sortProp);
-    // The next record and its OID; 0 after the last one.
+    // The next record and its OID; 0 after the last one, or when it could not be read.
     CEOID next(RecordImage& record);
+    // Whether the walk stopped on a record it could not read (damaged, a failed read)
+    // rather than at the end; the last error says why.
+    bool failed() const { return m_failed; }
 
 private:
     bool read(RecordImage& record);
@@ -25,10 +28,11 @@ private:
     LPBYTE m_buffer = nullptr;
     DWORD m_bufferSize = 0;
     bool m_started = false;
+    bool m_failed = false;
 };
 
 // A whole database: its header and its records in creation order; false with the last
-// error set.
+// error set, also when any record cannot be read.
 bool readDatabase(CEOID oid, DatabaseImage& database);
 
 }  // namespace cedb

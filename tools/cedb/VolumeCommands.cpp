@@ -5,6 +5,7 @@
 #include "Arguments.h"
 #include "Commands.h"
 #include "DatabaseList.h"
+#include "ErrorText.h"
 #include "SampleDatabases.h"
 #include "ValueText.h"
 #include "ceobjstore.h"
@@ -72,8 +73,16 @@ int runInit(const Words& words, const Console& console) {
 int runList(const Words& words, const Console& console) {
     if (!words.empty()) return console.fail(c_exitUsage, "list takes no arguments");
     if (!openStore(console, StoreUse::MustExist)) return c_exitRefused;
-    for (CEOID oid : databaseOids())
-        if (auto info = databaseInfo(oid)) console.out << listLine(oid, *info) << '\n';
+    auto oids = databaseOids();
+    if (!oids) return console.fail(c_exitRefused, lastFailure());
+    // Lines are printed only once every database was read: a damaged one refuses the lot.
+    std::string lines;
+    for (CEOID oid : *oids) {
+        auto info = databaseInfo(oid);
+        if (info) lines += listLine(oid, *info) + '\n';
+        else if (!isGone()) return console.fail(c_exitRefused, lastFailure());
+    }
+    console.out << lines;
     return c_exitOk;
 }
 
