@@ -143,7 +143,9 @@ std::optional<std::vector<BYTE>> valueBytes(const CEPROPVAL& value) {
 }
 
 bool isValidSortOrder(const SORTORDERSPEC& order) {
-    constexpr DWORD c_knownFlags = CEDB_SORT_DESCENDING | CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_UNKNOWNFIRST;
+    // Every flag the handheld documents is kept (the comparison uses three of them); the
+    // rest are reserved, and no database of ours can have them.
+    constexpr DWORD c_knownFlags = 0x7FF;
     WORD type = TypeFromPropID(order.propid);
     return isKnownType(type) && type != CEVT_BLOB && (order.dwFlags & ~c_knownFlags) == 0;
 }

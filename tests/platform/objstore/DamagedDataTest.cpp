@@ -98,7 +98,7 @@ TEST_F(DamagedVolume, ADatabaseRowOutsideTheLimitsIsRefusedByEveryCallThatReadsI
         "INSERT INTO sort_orders SELECT database_oid, position + 2, propid, flags FROM sort_orders" + where +
             "; INSERT INTO sort_orders SELECT database_oid, position + 4, propid, flags FROM sort_orders" + where,
         "UPDATE sort_orders SET propid = " + std::to_string(c_picture) + where,
-        "UPDATE sort_orders SET flags = 256" + where,
+        "UPDATE sort_orders SET flags = 65536" + where,
         "UPDATE databases SET name = 'A name of thirty-two characters!'",
         "UPDATE databases SET record_count = -1",
     };
@@ -156,9 +156,11 @@ TEST_F(DamagedVolume, ADamagedRecordIsReportedByItsOidWhetherFoundOpeningOrReadi
 }
 
 TEST_F(DamagedVolume, OnlySortOrdersTheStoreCanReadBackAreCreated) {
-    EXPECT_FALSE(createDb(u"flags", {{c_name, 0x100}}));
+    EXPECT_FALSE(createDb(u"flags", {{c_name, 0x10000}}));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     EXPECT_TRUE(createDb(u"known", {{c_name, CEDB_SORT_DESCENDING | CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_UNKNOWNFIRST}}));
+    // Documented flags the comparison does not use are kept, as they always were.
+    EXPECT_TRUE(createDb(u"accents", {{c_name, 0x10}}));
 }
 
 TEST_F(DamagedVolume, AFifoGivenAsTheVolumeIsRefusedWithoutWaitingForAWriter) {
