@@ -9,10 +9,12 @@
 namespace ce::objstore {
 
 // The volume the calls of windbase.h use from their next call on. An empty path returns to
-// the default: CE_STORE when set, else $XDG_DATA_HOME/orvane/objectstore.vol. Handles
-// already open stay on the volume they were opened on.
+// the default: CE_STORE when set, else $XDG_DATA_HOME/orvane/objectstore.vol (or under
+// $HOME/.local/share). Only the default's folder is created; a named volume's must exist.
+// Handles already open stay on the volume they were opened on.
 void setVolumePath(const std::string& path);
-// The path the next call would use.
+// The path the next call would use; empty when none can be chosen (CE_STORE set but empty,
+// or no HOME for the default), and opening then says why.
 std::string volumePath();
 // Drops the connection to the volume file; the next call opens it again.
 void closeVolume();

@@ -1,6 +1,7 @@
 // Which volume file the calls use: CE_STORE, the default under the user's data folder, or
 // a path set at run time; the default volume's first-use initializer.
 #include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 #include "ceobjstore.h"
@@ -27,22 +28,45 @@ std::string environment(const char* name) {
     return value ? value : "";
 }
 
-std::string defaultPath() {
+// The volume file the next call uses, or an empty path and why none can be chosen.
+struct VolumeChoice {
+    std::string path;
+    std::string problem;
+    bool isDefault = false;
+};
+
+// A set but empty CE_STORE is most likely a script's unset variable: falling back to the
+// default would touch the user's own volume, so it is refused instead.
+VolumeChoice chooseVolume() {
+    if (!control().chosenPath.empty()) return {control().chosenPath, "", false};
+    if (const char* store = std::getenv("CE_STORE")) {
+        if (*store) return {store, "", false};
+        return {"", "CE_STORE is set but empty: set it to a volume file, or unset it for the default volume", false};
+    }
     std::string data = environment("XDG_DATA_HOME");
-    if (data.empty() || data[0] != '/') data = environment("HOME") + "/.local/share";
-    return data + "/orvane/objectstore.vol";
+    if (data.empty() || data[0] != '/') {
+        std::string home = environment("HOME");
+        if (home.empty() || home[0] != '/')
+            return {"", "HOME is not set (nor XDG_DATA_HOME): the default volume lives under it", true};
+        data = home + "/.local/share";
+    }
+    return {data + "/orvane/objectstore.vol", "", true};
 }
 
-bool isDefaultPath() {
-    return control().chosenPath.empty() && environment("CE_STORE").empty();
+// Only the default volume's folder is made on first use; a named volume's folder must
+// already exist, so that a mistyped path fails instead of growing folders.
+std::string folderProblem(const VolumeChoice& choice) {
+    if (choice.isDefault) return {};
+    std::filesystem::path folder = std::filesystem::path(choice.path).parent_path();
+    std::error_code ignored;
+    if (folder.empty() || std::filesystem::is_directory(folder, ignored)) return {};
+    return choice.path + ": there is no folder " + folder.string() + " (only the default volume's folder is created)";
 }
 
 }  // namespace
 
 std::string volumePath() {
-    if (!control().chosenPath.empty()) return control().chosenPath;
-    std::string store = environment("CE_STORE");
-    return store.empty() ? defaultPath() : store;
+    return chooseVolume().path;
 }
 
 void setVolumePath(const std::string& path) {
@@ -61,13 +85,17 @@ VolumeInitializer setDefaultVolumeInitializer(VolumeInitializer initializer) {
 std::shared_ptr<Store> currentStore() {
     VolumeControl& state = control();
     if (state.store) return state.store;
+    VolumeChoice choice = chooseVolume();
+    if (choice.path.empty()) return setVolumeError(ERROR_PATH_NOT_FOUND, choice.problem), nullptr;
+    if (std::string problem = folderProblem(choice); !problem.empty())
+        return setVolumeError(ERROR_PATH_NOT_FOUND, problem), nullptr;
     bool created = false;
-    auto volume = Volume::open(volumePath(), created);
+    auto volume = Volume::open(choice.path, created);
     if (!volume) return nullptr;
     clearVolumeError();
     state.store = std::make_shared<Store>(std::move(volume));
     auto store = state.store;
-    if (created && isDefaultPath() && state.initializer) state.initializer();
+    if (created && choice.isDefault && state.initializer) state.initializer();
     return store;
 }
 

@@ -1,4 +1,6 @@
 // Database commands: create (name, type, sort orders) and rm (a database or some records).
+#include <algorithm>
+
 #include "Arguments.h"
 #include "Commands.h"
 #include "DatabaseList.h"
@@ -6,6 +8,7 @@
 #include "ErrorText.h"
 #include "ImageCheck.h"
 #include "ValueText.h"
+#include "ceobjstore.h"
 #include "cewchar.h"
 #include "winbase.h"
 
@@ -47,12 +50,13 @@ bool parseHeader(const Arguments& args, DatabaseImage& image, std::string& error
     return true;
 }
 
-// The OIDs given after the name; false on one that is not a number.
+// The OIDs given after the name, each once: a record named twice is deleted once. False on
+// one that is not a number.
 bool parseOids(const std::vector<std::string>& texts, std::vector<CEOID>& oids, std::string& error) {
     for (size_t i = 1; i < texts.size(); ++i) {
         auto oid = parseWord(texts[i]);
         if (!oid) return error = texts[i] + " is not an OID", false;
-        oids.push_back(*oid);
+        if (std::find(oids.begin(), oids.end(), *oid) == oids.end()) oids.push_back(*oid);
     }
     return true;
 }
@@ -73,10 +77,19 @@ int removeRecords(CEOID database, const std::vector<CEOID>& oids, const std::str
     if (!error.empty()) return console.fail(c_exitRefused, error);
     HANDLE handle = CeOpenDatabaseEx(nullptr, &database, nullptr, 0, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return console.fail(c_exitRefused, name + ": " + lastFailure());
-    for (CEOID oid : oids)
-        if (!CeDeleteRecord(handle, oid) && error.empty()) error = hexWord(oid) + ": " + lastFailure();
+    // One transaction for all of them: every listed record goes, or none does.
+    bool batched = ce::objstore::beginBatch();
+    if (!batched) error = lastFailure();
+    for (size_t i = 0; batched && i < oids.size() && error.empty(); ++i)
+        if (!CeDeleteRecord(handle, oids[i])) error = hexWord(oids[i]) + ": " + lastFailure();
     CloseHandle(handle);
-    return error.empty() ? c_exitOk : console.fail(c_exitRefused, error);
+    if (!error.empty()) {
+        // Dropping the connection without ending the batch rolls back what it deleted.
+        ce::objstore::closeVolume();
+        return console.fail(c_exitRefused, error + " (nothing deleted)");
+    }
+    if (!ce::objstore::endBatch()) return console.fail(c_exitRefused, lastFailure() + " (nothing deleted)");
+    return c_exitOk;
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // Exchange commands: import (all or nothing) and export, in the JSON form of JsonFormat.
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -17,16 +20,24 @@ namespace cedb {
 
 namespace {
 
-bool readFile(const std::string& path, std::string& text) {
-    std::ostringstream content;
+// The file's text, or why it cannot be had.
+bool readFile(const std::string& path, std::string& text, std::string& error) {
     if (path == "-") {
+        std::ostringstream content;
         content << std::cin.rdbuf();
-    } else {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) return false;
-        content << file.rdbuf();
+        text = content.str();
+        return true;
     }
-    text = content.str();
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) return error = path + " is a folder, not a JSON file", false;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return error = "cannot read " + path + ": " + std::strerror(errno), false;
+    char block[65536];
+    while (size_t count = std::fread(block, 1, sizeof block, file)) text.append(block, count);
+    bool failed = std::ferror(file);
+    int reason = errno;
+    std::fclose(file);
+    if (failed) return error = "cannot read " + path + ": " + std::strerror(reason), false;
     return true;
 }
 
@@ -65,7 +76,7 @@ bool exportedOids(const Words& names, std::vector<CEOID>& oids, std::string& err
 int runImport(const Words& words, const Console& console) {
     if (words.size() != 1) return console.fail(c_exitUsage, "import takes one file (- for standard input)");
     std::string text, error;
-    if (!readFile(words[0], text)) return console.fail(c_exitRefused, "cannot read " + words[0]);
+    if (!readFile(words[0], text, error)) return console.fail(c_exitRefused, error);
     Json document;
     std::vector<DatabaseImage> databases;
     if (!parseJson(text, document, error) || !fromJson(document, databases, error))

@@ -13,6 +13,8 @@ namespace {
 constexpr size_t c_maxNameLength = CEDB_MAXDBASENAMELEN - 1;
 constexpr size_t c_recordOverhead = 20;
 constexpr size_t c_propertyOverhead = 4;
+// In UTF-16 units, as the store keeps strings, with room for the terminator.
+constexpr size_t c_maxStringLength = CEDB_MAXPROPDATASIZE / sizeof(WCHAR) - 1;
 
 std::string quoted(const std::u16string& name) {
     return "\"" + ce::toUtf8(name) + "\"";
@@ -23,6 +25,9 @@ std::string checkProperty(const PropertyValue& value, const std::string& where) 
         return located(where, "unknown type " + hexNumber(value.type()) + " in property " + hexWord(value.propid));
     if (value.type() == CEVT_LPWSTR && value.text.find(u'\0') != std::u16string::npos)
         return located(where, "a string may not contain a NUL character");
+    if (value.type() == CEVT_LPWSTR && value.text.size() > c_maxStringLength)
+        return located(where, "a string of " + std::to_string(value.text.size()) + " characters, more than the " +
+                                  std::to_string(c_maxStringLength) + " a property may hold");
     if (value.dataSize() > CEDB_MAXPROPDATASIZE)
         return located(where, std::to_string(value.dataSize()) + " bytes of data, more than the " +
                                   std::to_string(CEDB_MAXPROPDATASIZE) + " a property may hold");
@@ -64,9 +69,9 @@ std::string checkSortOrders(const std::vector<SORTORDERSPEC>& sortOrders, const 
     return {};
 }
 
-std::string checkRecord(const RecordImage& record, const std::string& where) {
+std::string checkRecord(const RecordImage& record, const std::string& where, const std::vector<std::string>& places) {
     for (size_t i = 0; i < record.size(); ++i) {
-        std::string at = where + "[" + std::to_string(i) + "]";
+        std::string at = i < places.size() ? places[i] : where + "[" + std::to_string(i) + "]";
         if (std::string problem = checkProperty(record[i], at); !problem.empty()) return problem;
         for (size_t j = 0; j < i; ++j)
             if (record[j].propid == record[i].propid)

@@ -12,7 +12,9 @@ namespace cedb {
 
 std::string checkName(const std::u16string& name, const std::string& where);
 std::string checkSortOrders(const std::vector<SORTORDERSPEC>& sortOrders, const std::string& where);
-std::string checkRecord(const RecordImage& record, const std::string& where);
+// A property is named `places[i]` when given, else where[i].
+std::string checkRecord(const RecordImage& record, const std::string& where,
+                        const std::vector<std::string>& places = {});
 // Header, sort orders and every record of one database.
 std::string checkDatabase(const DatabaseImage& database, const std::string& where);
 // No name already in the volume, none twice among them (names compare case-insensitively).

@@ -14,9 +14,36 @@ namespace {
 
 constexpr size_t c_shownLength = 40;
 
+std::string scalarText(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// Appends the value's JSON text, stopping soon after it passes c_shownLength: a huge or
+// deeply nested value is never written out whole.
+void appendShort(const Json& value, std::string& out) {
+    if (out.size() > c_shownLength) return;
+    if (value.is_string()) {
+        out += scalarText(value.get_ref<const std::string&>().substr(0, c_shownLength + 1));
+    } else if (value.is_structured()) {
+        out += value.is_array() ? '[' : '{';
+        const char* separator = "";
+        for (const auto& [key, member] : value.items()) {
+            if (out.size() > c_shownLength) return;
+            out += separator;
+            if (value.is_object()) out += scalarText(key) + ":";
+            appendShort(member, out);
+            separator = ",";
+        }
+        out += value.is_array() ? ']' : '}';
+    } else {
+        out += scalarText(value);
+    }
+}
+
 // A value as an error message quotes it: its JSON text, shortened when long.
 std::string shown(const Json& value) {
-    std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
+    std::string text;
+    appendShort(value, text);
     if (text.size() > c_shownLength) text = text.substr(0, c_shownLength - 3) + "...";
     return text;
 }
@@ -137,7 +164,7 @@ struct Reader {
         if (json.is_number_integer()) return fail(where, shown(json) + " is out of range for FILETIME");
         auto ticks = json.is_string() ? parseFileTime(json.get<std::string>()) : std::nullopt;
         if (!ticks)
-            return fail(where, shown(json) + " is not a FILETIME (\"YYYY-MM-DDTHH:MM:SS[.fffffff]\" or ticks)");
+            return fail(where, shown(json) + " is not a FILETIME (" + c_fileTimeForms + ")");
         value.ticks = *ticks;
         return true;
     }

@@ -35,6 +35,12 @@ bool parseAssignment(const std::string& text, PropertyValue& value, std::string&
     return true;
 }
 
+// How messages name a PROPID=VALUE argument: as written, its value shortened.
+std::string argumentPlace(const std::string& text) {
+    constexpr size_t c_shownLength = 24;
+    return "argument " + (text.size() > c_shownLength ? text.substr(0, c_shownLength - 3) + "..." : text);
+}
+
 CEOID findDatabase(const std::string& name, const Console& console) {
     auto oid = databaseNamed(ce::fromUtf8(name));
     if (!oid) return console.fail(c_exitRefused, lastFailure()), 0;
@@ -69,14 +75,17 @@ int runShow(const Words& words, const Console& console) {
 int runPut(const Words& words, const Console& console) {
     if (words.size() < 2) return console.fail(c_exitUsage, "put needs a database name and PROPID=VALUE");
     RecordImage record(words.size() - 1);
+    std::vector<std::string> places;
     std::string error;
     int code = c_exitOk;
-    for (size_t i = 1; i < words.size(); ++i)
+    for (size_t i = 1; i < words.size(); ++i) {
         if (!parseAssignment(words[i], record[i - 1], error, code)) return console.fail(code, error);
+        places.push_back(argumentPlace(words[i]));
+    }
     if (!openStore(console)) return c_exitRefused;
     CEOID database = findDatabase(words[0], console);
     if (!database) return c_exitRefused;
-    if (error = checkRecord(record, "record"); !error.empty()) return console.fail(c_exitRefused, error);
+    if (error = checkRecord(record, "the record", places); !error.empty()) return console.fail(c_exitRefused, error);
     HANDLE handle = CeOpenDatabaseEx(nullptr, &database, nullptr, 0, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return console.fail(c_exitRefused, words[0] + ": " + lastFailure());
     CEOID oid = addRecord(handle, record);

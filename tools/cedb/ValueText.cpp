@@ -1,6 +1,8 @@
 // Type names and value texts shared by show, put and the JSON exchange format.
 #include "ValueText.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 
@@ -87,21 +89,6 @@ bool parseInteger(std::string_view text, T& value) {
     return ec == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-std::string escapedText(const std::u16string& text) {
-    std::string out;
-    for (char c : ce::toUtf8(text)) {
-        if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\t') out += "\\t";
-        else if (static_cast<unsigned char>(c) < 0x20) {
-            char code[8];
-            std::snprintf(code, sizeof code, "\\x%02x", static_cast<unsigned>(c));
-            out += code;
-        } else out += c;
-    }
-    return out;
-}
-
 bool parseIntegerValue(std::string_view text, PropertyValue& value, std::string& error) {
     const char* name = typeName(value.type());
     if (!parseInteger(text, value.integer)) {
@@ -113,11 +100,16 @@ bool parseIntegerValue(std::string_view text, PropertyValue& value, std::string&
     return false;
 }
 
+bool equalsIgnoringCase(std::string_view text, std::string_view word) {
+    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
 bool parseBoolValue(std::string_view text, PropertyValue& value, std::string& error) {
-    if (text == "true" || text == "1") value.integer = 1;
-    else if (text == "false" || text == "0") value.integer = 0;
+    if (equalsIgnoringCase(text, "true") || text == "1") value.integer = 1;
+    else if (equalsIgnoringCase(text, "false") || text == "0") value.integer = 0;
     else {
-        error = std::string(text) + " is not a BOOL (true or false)";
+        error = std::string(text) + " is not a BOOL (true, false, 1 or 0; any case)";
         return false;
     }
     return true;
@@ -131,6 +123,22 @@ bool parseRealValue(std::string_view text, PropertyValue& value, std::string& er
 }
 
 }  // namespace
+
+std::string escapedText(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\t') out += "\\t";
+        else if (static_cast<unsigned char>(c) < 0x20) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x", static_cast<unsigned>(c));
+            out += code;
+        } else out += c;
+    }
+    return out;
+}
 
 const char* typeName(WORD type) {
     switch (type) {
@@ -241,7 +249,7 @@ std::string valueText(const PropertyValue& value) {
     case CEVT_BOOL: return value.integer ? "true" : "false";
     case CEVT_R8: return realText(value.real);
     case CEVT_FILETIME: return fileTimeText(value.ticks, ' ').value_or(std::to_string(value.ticks));
-    case CEVT_LPWSTR: return escapedText(value.text);
+    case CEVT_LPWSTR: return escapedText(ce::toUtf8(value.text));
     case CEVT_BLOB: return blobText(value.bytes);
     default: return std::to_string(value.integer);
     }
@@ -259,7 +267,7 @@ bool parseValueText(std::string_view text, PropertyValue& value, std::string& er
     case CEVT_FILETIME:
         if (auto ticks = parseFileTime(text)) value.ticks = *ticks;
         else if (!parseInteger(text, value.ticks)) {
-            error = std::string(text) + " is not a FILETIME (YYYY-MM-DDTHH:MM:SS[.fffffff] or ticks)";
+            error = std::string(text) + " is not a FILETIME (" + c_fileTimeForms + ")";
             return false;
         }
         return true;

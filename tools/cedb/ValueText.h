@@ -23,6 +23,10 @@ std::string hexNumber(DWORD value);
 // A 32-bit number written in decimal or as 0x hex.
 std::optional<DWORD> parseWord(std::string_view text);
 
+// The forms a FILETIME is read from, as the messages refusing one list them.
+inline constexpr char c_fileTimeForms[] =
+    "YYYY-MM-DDTHH:MM:SS[.fffffff] for the years 1601 to 9999, or 100 ns ticks since 1601, which reach further";
+
 // "YYYY-MM-DDTHH:MM:SS" with a fraction of up to 7 digits when it is not zero; `separator`
 // goes between date and time. Nothing past year 9999, which only ticks can express.
 std::optional<std::string> fileTimeText(std::uint64_t ticks, char separator);
@@ -35,7 +39,10 @@ std::optional<std::vector<BYTE>> parseBlob(std::string_view text);
 // The shortest text that reads back as the same double.
 std::string realText(double value);
 
-// A value as `show` prints it (strings as UTF-8, control characters escaped).
+// Text made safe for one tab-separated field of one line, as `list` and `show` print names
+// and strings: \\ \t \r \n for a backslash, tab, CR and LF, \xHH for other control characters.
+std::string escapedText(std::string_view text);
+// A value as `show` prints it (strings as UTF-8, escaped as above).
 std::string valueText(const PropertyValue& value);
 // Reads `text` as a value of value.type(); false with the reason in `error`.
 bool parseValueText(std::string_view text, PropertyValue& value, std::string& error);

@@ -24,8 +24,8 @@ void removeVolumeFiles(const std::string& path) {
 std::string listLine(CEOID oid, const CEDBASEINFOEX& info) {
     std::uint64_t ticks = (std::uint64_t{info.ftLastModified.dwHighDateTime} << 32) | info.ftLastModified.dwLowDateTime;
     std::uint64_t wholeSeconds = ticks - ticks % 10'000'000;
-    return hexWord(oid) + '\t' + ce::toUtf8(info.szDbaseName) + '\t' + hexNumber(info.dwDbaseType) + '\t' +
-           std::to_string(info.wNumSortOrder) + '\t' + std::to_string(info.dwNumRecords) + '\t' +
+    return hexWord(oid) + '\t' + escapedText(ce::toUtf8(info.szDbaseName)) + '\t' + hexNumber(info.dwDbaseType) +
+           '\t' + std::to_string(info.wNumSortOrder) + '\t' + std::to_string(info.dwNumRecords) + '\t' +
            std::to_string(info.dwSize) + '\t' + fileTimeText(wholeSeconds, ' ').value_or("-");
 }
 

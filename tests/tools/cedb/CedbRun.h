@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +17,22 @@
 #include "support/ScratchFolder.h"
 
 namespace cedb_test {
+
+// Sets (or, given null, unsets) an environment variable until the end of the scope.
+class EnvironmentChange {
+public:
+    EnvironmentChange(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name)) m_old = old;
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~EnvironmentChange() { m_old ? setenv(m_name, m_old->c_str(), 1) : unsetenv(m_name); }
+    EnvironmentChange(const EnvironmentChange&) = delete;
+    EnvironmentChange& operator=(const EnvironmentChange&) = delete;
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
 
 struct Outcome {
     int code;
@@ -34,6 +51,10 @@ protected:
     // cedb --store FOLDER/store ARGS...
     Outcome cedb(std::vector<std::string> args, const std::string& store = "test.vol") {
         args.insert(args.begin(), {"--store", file(store)});
+        return cedbAsGiven(args);
+    }
+    // cedb ARGS..., without a --store of the test's.
+    Outcome cedbAsGiven(const std::vector<std::string>& args) {
         std::ostringstream out, err;
         int code = cedb::run(args, out, err);
         ce::objstore::closeVolume();

@@ -27,6 +27,26 @@ TEST_F(CommandLine, UsageErrorsExitWithOne) {
     }
 }
 
+// An empty store would otherwise mean the default volume, the user's own data.
+TEST_F(CommandLine, AnEmptyStoreIsAUsageErrorAndTouchesNoVolume) {
+    EnvironmentChange data("XDG_DATA_HOME", file("data").c_str());
+    EnvironmentChange store("CE_STORE", nullptr);
+    Outcome emptyOption = cedbAsGiven({"--store", "", "init"});
+    EXPECT_EQ(emptyOption.code, 1);
+    EXPECT_NE(emptyOption.err.find("--store is given an empty path"), std::string::npos) << emptyOption.err;
+
+    EnvironmentChange emptyStore("CE_STORE", "");
+    for (const char* command : {"init", "list"}) {
+        Outcome emptyVariable = cedbAsGiven({command});
+        EXPECT_EQ(emptyVariable.code, 1) << command;
+        EXPECT_NE(emptyVariable.err.find("CE_STORE is set but empty"), std::string::npos) << emptyVariable.err;
+    }
+    ce::objstore::setVolumePath("");
+    EXPECT_FALSE(ce::objstore::openVolume());
+    EXPECT_NE(ce::objstore::lastVolumeError().find("CE_STORE is set but empty"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(file("data")));
+}
+
 int runProgram(const std::string& arguments) {
     int status = std::system((std::string(CEDB_PROGRAM) + " " + arguments + " >/dev/null 2>&1").c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -40,6 +40,7 @@ TEST_F(DatabaseCommands, RmDeletesListedRecordsOnlyWhenAllBelongToTheDatabase) {
     a1.pop_back(), a2.pop_back(), b1.pop_back();
 
     EXPECT_EQ(cedb({"rm", "A", a1, b1}).code, 2);
+    EXPECT_EQ(cedb({"rm", "A", a1, "0x7ffffff0"}).code, 2);
     EXPECT_NE(cedb({"show", "A"}).out.find(a1), std::string::npos);
     EXPECT_EQ(cedb({"rm", "A", a1}).code, 0);
     EXPECT_EQ(cedb({"show", "A"}).out, "record " + a2 + "\n  0x00010003 I4 2\n");
@@ -47,6 +48,20 @@ TEST_F(DatabaseCommands, RmDeletesListedRecordsOnlyWhenAllBelongToTheDatabase) {
     EXPECT_EQ(cedb({"rm", "b"}).code, 0);
     EXPECT_EQ(cedb({"rm", "B"}).code, 2);
     EXPECT_EQ(cedb({"list"}).out.find("\tB\t"), std::string::npos);
+}
+
+TEST_F(DatabaseCommands, RmOfARecordNamedTwiceDeletesItOnceAndSucceeds) {
+    ASSERT_EQ(cedb({"init"}).code, 0);
+    ASSERT_EQ(cedb({"create", "A"}).code, 0);
+    std::string a1 = cedb({"put", "A", "0x00010003=1"}).out;
+    std::string a2 = cedb({"put", "A", "0x00010003=2"}).out;
+    std::string a3 = cedb({"put", "A", "0x00010003=3"}).out;
+    a1.pop_back(), a2.pop_back(), a3.pop_back();
+
+    Outcome removed = cedb({"rm", "A", a1, a2, a1});
+    EXPECT_EQ(removed.code, 0) << removed.err;
+    EXPECT_EQ(removed.err, "");
+    EXPECT_EQ(cedb({"show", "A"}).out, "record " + a3 + "\n  0x00010003 I4 3\n");
 }
 
 }  // namespace

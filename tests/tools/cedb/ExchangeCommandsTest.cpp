@@ -103,7 +103,11 @@ std::vector<BadInput> badInputs() {
         BadInput{"BlobSortKey", "{\"name\": \"Bad\", \"sortOrders\": [{\"prop\": \"0x00010041\"}]}",
                  "databases[1].sortOrders[0]: a BLOB property (0x00010041) cannot be a sort key"},
         BadInput{"PropertyOverLimit", records("{\"prop\": \"0x0003001f\", \"value\": \"" + longText(32736, 'x') + "\"}"),
-                 "databases[1].records[1][0]: 65474 bytes of data, more than the 65471"},
+                 "databases[1].records[1][0]: a string of 32736 characters, more than the 32734"},
+        BadInput{"NumberOverflow", records("{\"prop\": \"0x00030005\", \"value\": 1e999}"),
+                 "the number 1e999 is too large"},
+        BadInput{"DeepNesting", std::string(200000, '[') + std::string(200000, ']'),
+                 "malformed JSON: nested deeper than 64 levels"},
         BadInput{"RecordOverLimit",
                  records("{\"prop\": \"0x00030041\", \"value\": \"" + longText(130000, 'a') + "\"}, {\"prop\": "
                          "\"0x00040041\", \"value\": \"" + longText(130000, 'b') + "\"}, {\"prop\": \"0x00050041\", "
@@ -113,6 +117,17 @@ std::vector<BadInput> badInputs() {
 
 INSTANTIATE_TEST_SUITE_P(EachKindOfBadInput, ExchangeRefusal, ::testing::ValuesIn(badInputs()),
     [](const auto& info) { return info.param.what; });
+
+TEST_F(ExchangeRefusal, AFileThatCannotBeReadIsRefusedWithTheReason) {
+    ASSERT_EQ(cedb({"init"}).code, 0);
+    std::filesystem::create_directory(file("folder.json"));
+    Outcome folder = cedb({"import", file("folder.json")});
+    EXPECT_EQ(folder.code, 2);
+    EXPECT_EQ(folder.err, "cedb: " + file("folder.json") + " is a folder, not a JSON file\n");
+    Outcome missing = cedb({"import", file("missing.json")});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err, "cedb: cannot read " + file("missing.json") + ": No such file or directory\n");
+}
 
 TEST_F(ExchangeRefusal, ExportOfAnUnknownDatabaseIsRefused) {
     ASSERT_EQ(cedb({"init"}).code, 0);

@@ -55,5 +55,32 @@ TEST_F(RecordCommands, PutRefusesBadValuesWithoutWriting) {
     EXPECT_EQ(cedb({"show", "Calls"}).out, "");
 }
 
+TEST_F(RecordCommands, ShowEscapesBackslashesSoThatTheyDifferFromLineBreaks) {
+    std::string escaped = put({"0x0001001f=a\\nb"});
+    std::string broken = put({"0x0001001f=a\nb"});
+    EXPECT_EQ(cedb({"show", "Calls"}).out, "record " + escaped + "\n  0x0001001f LPWSTR a\\\\nb\n"
+                                           "record " + broken + "\n  0x0001001f LPWSTR a\\nb\n");
+}
+
+TEST_F(RecordCommands, BoolsReadTrueAndFalseInAnyCaseAndOneAndZero) {
+    put({"0x0001000b=TRUE", "0x0002000b=False", "0x0003000b=1", "0x0004000b=0"});
+    EXPECT_NE(cedb({"show", "Calls"}).out.find("0x0001000b BOOL true\n  0x0002000b BOOL false\n"
+                                               "  0x0003000b BOOL true\n  0x0004000b BOOL false\n"),
+              std::string::npos);
+    EXPECT_EQ(cedb({"put", "Calls", "0x0001000b=yes"}).err,
+              "cedb: 0x0001000b=yes: yes is not a BOOL (true, false, 1 or 0; any case)\n");
+}
+
+TEST_F(RecordCommands, PutRefusalsSayWhatIsAccepted) {
+    Outcome late = cedb({"put", "Calls", "0x00010040=10000-01-01T00:00:00"});
+    EXPECT_EQ(late.code, 2);
+    EXPECT_NE(late.err.find("for the years 1601 to 9999, or 100 ns ticks"), std::string::npos) << late.err;
+
+    Outcome tooLong = cedb({"put", "Calls", "0x00020003=1", "0x0001001f=" + std::string(70000, 'x')});
+    EXPECT_EQ(tooLong.code, 2);
+    EXPECT_EQ(tooLong.err, "cedb: argument 0x0001001f=xxxxxxxxxx...: a string of 70000 characters, more than "
+                           "the 32734 a property may hold\n");
+}
+
 }  // namespace
 }  // namespace cedb_test

@@ -35,6 +35,23 @@ TEST_F(VolumeCommands, ReadingAMissingNamedVolumeIsRefusedAndCreatesNoFile) {
     EXPECT_FALSE(std::filesystem::exists(file("typo.vol")));
 }
 
+TEST_F(VolumeCommands, ANamedVolumeInAMissingFolderIsRefusedAndNoFolderIsMade) {
+    Outcome outcome = cedb({"init"}, "no/such/x.vol");
+    EXPECT_EQ(outcome.code, 2);
+    EXPECT_EQ(outcome.err, "cedb: " + file("no/such/x.vol") + ": there is no folder " + file("no/such") +
+                               " (only the default volume's folder is created)\n");
+    EXPECT_FALSE(std::filesystem::exists(file("no")));
+}
+
+TEST_F(VolumeCommands, TheDefaultVolumeNeedsAHome) {
+    EnvironmentChange store("CE_STORE", nullptr);
+    EnvironmentChange data("XDG_DATA_HOME", nullptr);
+    EnvironmentChange home("HOME", nullptr);
+    Outcome outcome = cedbAsGiven({"init"});
+    EXPECT_EQ(outcome.code, 2);
+    EXPECT_NE(outcome.err.find("HOME is not set"), std::string::npos) << outcome.err;
+}
+
 TEST_F(VolumeCommands, ForeignFileIsRefusedInOneLineAndLeftUnchanged) {
     const std::string content = "name,phone\nAnna,555-0142\n";
     write("test.vol", content);
@@ -69,6 +86,17 @@ TEST_F(VolumeCommands, ListPrintsOneTabSeparatedLinePerDatabase) {
         "0x[0-9a-f]{8}\tPhone Book\t0x18\t2\t1\t42\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\n"
         "0x[0-9a-f]{8}\tEmpty\t0x0\t0\t0\t0\t\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\n");
     EXPECT_TRUE(std::regex_match(out, expected)) << out;
+}
+
+TEST_F(VolumeCommands, ListEscapesNamesSoThatEachLineHasItsSevenFields) {
+    ASSERT_EQ(cedb({"init"}).code, 0);
+    ASSERT_EQ(cedb({"create", "tab\there"}).code, 0);
+    ASSERT_EQ(cedb({"create", "line\nfeed\\n"}).code, 0);
+    std::string out = cedb({"list"}).out;
+    EXPECT_NE(out.find("\ttab\\there\t"), std::string::npos) << out;
+    EXPECT_NE(out.find("\tline\\nfeed\\\\n\t"), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 2) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\t'), 12) << out;
 }
 
 }  // namespace
