@@ -2,6 +2,7 @@
 // there is a display), CE_SCALE for the window and CE_SCRIPT for a scripted run. A choice
 // that cannot be honoured ends the process with one line saying what to do.
 #include <errno.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cstdio>
@@ -68,12 +69,26 @@ std::unique_ptr<Presenter> choosePresenter() {
     refuse(std::string("CE_DISPLAY=") + display + " is not a display (sdl or headless)");
 }
 
+// A headless run without a script has no input at all: someone who started it by hand should
+// not wait for it in silence. Only a terminal is told, so tests and the programs they start
+// headless (their stderr a pipe or a file) stay quiet.
+void warnUndriven() {
+    if (!isatty(STDERR_FILENO)) return;
+    std::fprintf(stderr,
+                 "%s: headless screen and no CE_SCRIPT: nothing will drive this program; "
+                 "stop it with Ctrl+C or kill %d\n",
+                 program_invocation_short_name, static_cast<int>(getpid()));
+}
+
 }  // namespace
 
 void startPresenter() {
     std::unique_ptr<Presenter> presenter = choosePresenter();
     const char* script = std::getenv("CE_SCRIPT");
-    if (script && *script) presenter->setScript(std::make_unique<ScriptRunner>(ScriptRunner::fromFile(script)));
+    if (script && *script)
+        presenter->setScript(std::make_unique<ScriptRunner>(ScriptRunner::fromFile(script)));
+    else if (dynamic_cast<HeadlessPresenter*>(presenter.get()))
+        warnUndriven();
     installPresenter(std::move(presenter));
 }
 

@@ -1,5 +1,6 @@
 // Named objects across processes. Creation is serialised by an exclusive lock on the
 // folder's own lock file; a name file nobody holds a shared lock on is free, whatever it says.
+// No lock of another process is waited on without a bound.
 #include "kernel/NamedObject.h"
 
 #include <fcntl.h>
@@ -19,24 +20,6 @@ namespace {
 
 constexpr std::size_t c_maxEncoded = 240;  // below the file system's name limit
 
-// Holds the folder's creation lock for as long as it lives.
-class FolderLock {
-public:
-    explicit FolderLock(const std::string& folder)
-        : m_fd(::open((folder + "/names.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (m_fd >= 0) flock(m_fd, LOCK_EX);
-    }
-    ~FolderLock() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-    bool held() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
-
 std::string readKind(int fd) {
     char buffer[64];
     ssize_t length = pread(fd, buffer, sizeof buffer, 0);
@@ -46,6 +29,14 @@ std::string readKind(int fd) {
 bool writeKind(int fd, std::string_view kind) {
     return ftruncate(fd, 0) == 0 &&
            pwrite(fd, kind.data(), kind.size(), 0) == static_cast<ssize_t>(kind.size());
+}
+
+// The name cannot be had: the folder or the name's file is held by a stuck or foreign process,
+// or is no file of ours.
+NamedObject::Result refuse(int fd) {
+    if (fd >= 0) ::close(fd);
+    SetLastError(ERROR_ACCESS_DENIED);
+    return NamedObject::Result::failed;
 }
 
 }  // namespace
@@ -76,20 +67,13 @@ NamedObject::Result NamedObject::open(std::string_view kind, std::u16string_view
     }
     std::string folder = runtimeDirectory();
     if (folder.empty()) return Result::failed;
-    FolderLock lock(folder);
-    int fd = ::open((folder + "/object-" + encoded).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (!lock.held() || fd < 0) {
-        if (fd >= 0) ::close(fd);
-        SetLastError(ERROR_ACCESS_DENIED);
-        return Result::failed;
-    }
+    // Another process's stuck or foreign hold on the folder's lock makes this fail, never hang.
+    RuntimeLock lock(folder, "names.lock");
+    int fd = lock.held() ? openRuntimeFile(folder + "/object-" + encoded, O_RDWR | O_CREAT) : -1;
+    if (fd < 0) return refuse(fd);
     // Nobody else holds it: ours to (re)write. The folder lock keeps the downgrade atomic.
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
-        if (!writeKind(fd, kind) || flock(fd, LOCK_SH) != 0) {
-            ::close(fd);
-            SetLastError(ERROR_ACCESS_DENIED);
-            return Result::failed;
-        }
+        if (!writeKind(fd, kind) || flock(fd, LOCK_SH | LOCK_NB) != 0) return refuse(fd);
         hold = NamedObject();
         hold.m_fd = fd;
         return Result::created;
@@ -98,7 +82,9 @@ NamedObject::Result NamedObject::open(std::string_view kind, std::u16string_view
         ::close(fd);
         return Result::wrongKind;
     }
-    flock(fd, LOCK_SH);
+    // Holders keep the name shared; under the folder lock only a foreign process can hold it
+    // exclusively, and that is not waited for.
+    if (flock(fd, LOCK_SH | LOCK_NB) != 0) return refuse(fd);
     hold = NamedObject();
     hold.m_fd = fd;
     return Result::opened;

@@ -14,7 +14,9 @@ public:
     enum class Result { created, opened, wrongKind, failed };
 
     // Opens or creates the object of this kind and name. wrongKind: the name belongs to
-    // another kind of object; failed: the last error says why.
+    // another kind of object; failed: the last error says why (ERROR_ACCESS_DENIED when
+    // another process holds the folder or the name longer than c_lockPatience, or the name's
+    // file is not a regular file).
     static Result open(std::string_view kind, std::u16string_view name, NamedObject& hold);
 
     NamedObject() = default;

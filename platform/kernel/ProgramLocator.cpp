@@ -40,9 +40,12 @@ std::string onPath(const std::string& file) {
     while (start <= list.size()) {
         std::size_t end = std::min(list.find(':', start), list.size());
         std::string folder = list.substr(start, end - start);
-        std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + file;
-        if (isExecutable(candidate)) return candidate;
         start = end + 1;
+        // An empty or relative entry names the current folder, whatever happens to lie there:
+        // a handheld program name never means that.
+        if (folder.empty() || folder[0] != '/') continue;
+        std::string candidate = folder + "/" + file;
+        if (isExecutable(candidate)) return candidate;
     }
     return {};
 }

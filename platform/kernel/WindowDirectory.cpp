@@ -1,6 +1,7 @@
 // Publishing and reading window records. Claiming a process id and removing a dead one's
 // files both happen under the folder's windows.lock, so a cleaner can never remove the
-// files of a new process that reuses a dead one's id.
+// files of a new process that reuses a dead one's id. Another process's files are read only
+// when they are regular files of a sane size, and its locks are waited for with a bound.
 #include "kernel/WindowDirectory.h"
 
 #include <dirent.h>
@@ -13,6 +14,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "kernel/RuntimeDirectory.h"
 #include "winbase.h"
 
 namespace ce::kernel {
@@ -21,30 +23,12 @@ namespace {
 
 constexpr std::string_view c_prefix = "windows-";
 
-// Holds the folder's windows.lock for as long as it lives.
-class CleanupLock {
-public:
-    explicit CleanupLock(const std::string& folder)
-        : m_fd(::open((folder + "/windows.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (m_fd >= 0 && flock(m_fd, LOCK_EX) != 0) {
-            ::close(m_fd);
-            m_fd = -1;
-        }
-    }
-    ~CleanupLock() {
-        if (m_fd >= 0) ::close(m_fd);
-    }
-    CleanupLock(const CleanupLock&) = delete;
-    CleanupLock& operator=(const CleanupLock&) = delete;
-    bool held() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
+// Records bigger than this are no process's windows.
+constexpr std::size_t c_maxRecordsBytes = 1 << 20;
 
 // True while the process holds its lock file.
 bool isLive(const std::string& folder, pid_t pid) {
-    int fd = ::open(WindowDirectory::fileOf(folder, pid, ".lock").c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = openRuntimeFile(WindowDirectory::fileOf(folder, pid, ".lock"), O_RDONLY);
     if (fd < 0) return false;
     bool held = flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
@@ -57,20 +41,8 @@ void removeFiles(const std::string& folder, pid_t pid) {
 }
 
 void removeIfDead(const std::string& folder, pid_t pid) {
-    CleanupLock lock(folder);
+    RuntimeLock lock(folder, "windows.lock");
     if (lock.held() && !isLive(folder, pid)) removeFiles(folder, pid);
-}
-
-std::optional<std::string> readFile(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string text;
-    char buffer[4096];
-    ssize_t length;
-    while ((length = ::read(fd, buffer, sizeof buffer)) > 0) text.append(buffer, static_cast<std::size_t>(length));
-    ::close(fd);
-    if (length < 0) return std::nullopt;
-    return text;
 }
 
 bool writeAll(int fd, const std::string& text) {
@@ -108,8 +80,8 @@ std::string WindowDirectory::fileOf(const std::string& folder, pid_t pid, const 
 bool WindowDirectory::claim(const std::string& folder) {
     release();
     pid_t pid = getpid();
-    CleanupLock lock(folder);
-    int fd = lock.held() ? ::open(fileOf(folder, pid, ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600) : -1;
+    RuntimeLock lock(folder, "windows.lock");
+    int fd = lock.held() ? openRuntimeFile(fileOf(folder, pid, ".lock"), O_RDWR | O_CREAT) : -1;
     if (fd < 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (fd >= 0) ::close(fd);
         SetLastError(ERROR_ACCESS_DENIED);
@@ -135,7 +107,7 @@ void WindowDirectory::release() {
 bool WindowDirectory::publish(const std::vector<WindowRecord>& records) const {
     if (m_lockFd < 0 || getpid() != m_pid) return false;
     std::string fresh = fileOf(m_folder, m_pid, ".new");
-    int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    int fd = openRuntimeFile(fresh, O_WRONLY | O_CREAT | O_TRUNC);
     if (fd < 0) return false;
     bool written = writeAll(fd, formatWindowRecords(records));
     ::close(fd);
@@ -164,7 +136,7 @@ std::optional<std::vector<WindowRecord>> WindowDirectory::windowsOf(const std::s
         removeIfDead(folder, pid);
         return std::nullopt;
     }
-    std::optional<std::string> text = readFile(fileOf(folder, pid));
+    std::optional<std::string> text = readRuntimeFile(fileOf(folder, pid), c_maxRecordsBytes);
     return text ? parseWindowRecords(*text) : std::nullopt;
 }
 

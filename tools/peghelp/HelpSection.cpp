@@ -1,9 +1,10 @@
 // Finding a topic in HTML and turning its section into text.
 #include "HelpSection.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <regex>
+#include <string_view>
 
 namespace peghelp {
 
@@ -66,10 +67,71 @@ std::string decodeEntity(const std::string& name) {
     return out;
 }
 
-bool isBlockTag(const std::string& tag) {
-    static const std::regex c_block("^/?(p|br|li|div|tr|h[1-6]|ul|ol|dt|dd|table|pre)$",
-                                    std::regex::icase);
-    return std::regex_match(tag, c_block);
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+bool isBlockTag(std::string_view tag) {
+    static constexpr std::string_view c_blocks[] = {"p",  "br", "li", "div", "tr", "h1",    "h2", "h3",
+                                                    "h4", "h5", "h6", "ul",  "ol", "dt",    "dd", "table",
+                                                    "pre"};
+    if (tag.starts_with('/')) tag.remove_prefix(1);
+    return std::any_of(std::begin(c_blocks), std::end(c_blocks),
+                       [tag](std::string_view block) { return equalsIgnoringCase(tag, block); });
+}
+
+bool isBlank(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// Whether the tag between '<' at start and its '>' at end has an id or name attribute of
+// the topic. A plain scan: attribute values may be as long as an inline picture.
+bool tagNamesTopic(std::string_view html, std::size_t start, std::size_t end, std::string_view topic) {
+    std::size_t pos = start + 1;
+    if (pos >= end || !std::isalpha(static_cast<unsigned char>(html[pos]))) return false;
+    while (pos < end && !isBlank(html[pos])) ++pos;  // the element's name
+    while (pos < end) {
+        while (pos < end && isBlank(html[pos])) ++pos;
+        std::size_t nameStart = pos;
+        while (pos < end && !isBlank(html[pos]) && html[pos] != '=') ++pos;
+        std::string_view name = html.substr(nameStart, pos - nameStart);
+        while (pos < end && isBlank(html[pos])) ++pos;
+        if (pos >= end || html[pos] != '=') {
+            if (pos == nameStart) ++pos;  // a stray character
+            continue;
+        }
+        ++pos;
+        while (pos < end && isBlank(html[pos])) ++pos;
+        std::size_t valueStart = pos, valueEnd;
+        if (pos < end && (html[pos] == '"' || html[pos] == '\'')) {
+            valueStart = pos + 1;
+            valueEnd = std::min(html.find(html[pos], valueStart), end);
+            pos = valueEnd + 1;
+        } else {
+            while (pos < end && !isBlank(html[pos])) ++pos;
+            valueEnd = pos;
+        }
+        std::string_view value = html.substr(valueStart, valueEnd - valueStart);
+        if ((equalsIgnoringCase(name, "id") || equalsIgnoringCase(name, "name")) &&
+            equalsIgnoringCase(value, topic))
+            return true;
+    }
+    return false;
+}
+
+// Where the tag that carries the topic starts, or npos.
+std::size_t findAnchor(const std::string& html, std::string_view topic) {
+    for (std::size_t start = html.find('<'); start != std::string::npos; start = html.find('<', start + 1)) {
+        std::size_t end = html.find('>', start);
+        if (end == std::string::npos) return std::string::npos;
+        if (tagNamesTopic(html, start, end, topic)) return start;
+        start = end;
+    }
+    return std::string::npos;
 }
 
 // Tags out (block ones become line breaks), entities decoded, runs of blanks folded.
@@ -79,7 +141,7 @@ std::string plainText(const std::string& html) {
         if (html[i] == '<') {
             std::size_t end = html.find('>', i);
             if (end == std::string::npos) break;
-            std::string tag = html.substr(i + 1, end - i - 1);
+            std::string_view tag(html.data() + i + 1, end - i - 1);
             tag = tag.substr(0, tag.find_first_of(" \t\r\n/", 1));
             raw += isBlockTag(tag) ? '\n' : ' ';
             i = end + 1;
@@ -108,14 +170,8 @@ std::string plainText(const std::string& html) {
 }  // namespace
 
 std::optional<std::string> sectionText(const std::string& html, const std::string& topic) {
-    // The topic is letters, digits, '.', '_' and '-' only (checked by the caller); escape
-    // the dots for the pattern.
-    std::string quotedTopic = std::regex_replace(topic, std::regex("\\."), "\\.");
-    std::regex anchor("<[a-zA-Z][a-zA-Z0-9]*[^>]*\\s(id|name)\\s*=\\s*[\"']?" + quotedTopic +
-                      "([\"'\\s>])", std::regex::icase);
-    std::smatch match;
-    if (!std::regex_search(html, match, anchor)) return std::nullopt;
-    std::size_t tagStart = static_cast<std::size_t>(match.position(0));
+    std::size_t tagStart = findAnchor(html, topic);
+    if (tagStart == std::string::npos) return std::nullopt;
     std::size_t tagEnd = html.find('>', tagStart);
     if (tagEnd == std::string::npos) return std::nullopt;
     int level = sectionLevel(html, tagStart, tagEnd + 1);

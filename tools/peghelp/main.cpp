@@ -1,10 +1,12 @@
 // peghelp FILE#TOPIC: the help viewer. Opens the topic in the desktop's browser, or when there
 // is no desktop or the run is headless prints its section as text. The help folder is
 // $CE_HELP_DIR when set, else ../share/orvane/help beside the program, else the source's docs/.
+// Exit codes: 0 shown, 1 a usage error or no such file or topic, 2 a name refused.
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -56,8 +58,26 @@ bool hasDesktop() {
     return ((x && *x) || (wayland && *wayland)) && onPath("xdg-open");
 }
 
+// The path as a file URL's path: every byte but the unreserved ones and '/' as %XX, so that
+// a folder named "help dir#x" stays part of the path.
+std::string urlPath(const std::string& path) {
+    static const char c_hex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (unsigned char c : path) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+            encoded += static_cast<char>(c);
+        } else {
+            encoded += '%';
+            encoded += c_hex[c >> 4];
+            encoded += c_hex[c & 15];
+        }
+    }
+    return encoded;
+}
+
 int openInBrowser(const std::string& path, const std::string& topic) {
-    std::string url = "file://" + fs::absolute(path).string() + "#" + topic;
+    std::string url = "file://" + urlPath(fs::absolute(path).string());
+    if (!topic.empty()) url += "#" + topic;
     char program[] = "xdg-open";
     char* argv[] = {program, url.data(), nullptr};
     pid_t pid = 0;
@@ -85,7 +105,7 @@ int printTopic(const std::string& path, const std::string& file, const std::stri
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "usage: peghelp FILE#TOPIC\n";
-        return 2;
+        return 1;
     }
     std::string target = argv[1];
     std::size_t hash = target.find('#');

@@ -58,7 +58,13 @@ Glyph loadGlyph(FT_FaceRec_* face, unsigned glyphIndex, GlyphStyle style, FaceRe
     if (outline && style.obliqued) FT_GlyphSlot_Oblique(slot);
     // On a strike, emboldening widens by exactly one pixel, as hand-made bold strikes are.
     bool widen = rendering.strike == StrikeUse::Widened && slot->format == FT_GLYPH_FORMAT_BITMAP;
+    FT_Pos unstyled = slot->advance.x;
     if (style.emboldened || widen) FT_GlyphSlot_Embolden(slot);
+    // A strike's advance is its own. An outline's is the face's advance at this size, as GDI
+    // takes it: the auto-hinter that fits outlines without hints of their own moves advances
+    // by a pixel either way (a comma a pixel wider at 21 ppem, a colon one narrower at 26),
+    // which spaces punctuation unevenly at the larger sizes. Emboldening adds its own width.
+    FT_Pos advance = outline ? (slot->linearHoriAdvance >> 10) + (slot->advance.x - unstyled) : slot->advance.x;
     if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
         FT_Render_Glyph(slot, style.antialiased ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0)
         return glyph;
@@ -66,7 +72,7 @@ Glyph loadGlyph(FT_FaceRec_* face, unsigned glyphIndex, GlyphStyle style, FaceRe
     copyBitmap(slot->bitmap, glyph);
     glyph.left = slot->bitmap_left;
     glyph.top = slot->bitmap_top;
-    glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    glyph.advance = static_cast<int>((advance + 32) >> 6);
     return glyph;
 }
 

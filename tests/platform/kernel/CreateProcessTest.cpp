@@ -1,5 +1,5 @@
 // CreateProcessW: the handheld's command-line splitting, programs run without a shell,
-// peghelp.exe mapped to the help viewer, and clean failures.
+// peghelp.exe mapped to the help viewer, programs looked up in PATH, and clean failures.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -10,6 +10,7 @@
 
 #include "cewchar.h"
 #include "kernel/CommandLine.h"
+#include "kernel/ProgramLocator.h"
 #include "support/ScratchFolder.h"
 #include "winbase.h"
 
@@ -83,6 +84,30 @@ TEST_F(CreateProcess, PegHelpInAnyCaseMapsToTheHelpViewerNamedByCePeghelp) {
     std::stringstream named;
     named << std::ifstream(file("args")).rdbuf();
     EXPECT_EQ(named.str(), "orvane.htm#prop_list|");
+}
+
+// A program lying in the current folder is found only through an absolute PATH entry: an
+// empty entry or a relative one does not make the current folder a place to look.
+TEST_F(CreateProcess, OnlyAbsolutePathEntriesAreSearched) {
+    std::filesystem::create_directory(file("bin"));
+    for (const char* name : {"orvane-located", "bin/orvane-located"}) {
+        std::ofstream(file(name)) << "#!/bin/sh\n";
+        chmod(file(name).c_str(), 0700);
+    }
+    std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
+    std::filesystem::path savedFolder = std::filesystem::current_path();
+    std::filesystem::current_path(m_scratch.path());
+    std::vector<std::string> found;
+    for (const char* path : {"", ":/nonexistent", "/nonexistent::/bin", ".", "bin", "./bin:/nonexistent"}) {
+        setenv("PATH", path, 1);
+        found.push_back(ce::kernel::locateProgram("orvane-located.exe"));
+    }
+    setenv("PATH", (file("bin") + ":/bin").c_str(), 1);
+    std::string absolute = ce::kernel::locateProgram("orvane-located.exe");
+    setenv("PATH", savedPath.c_str(), 1);
+    std::filesystem::current_path(savedFolder);
+    EXPECT_EQ(found, std::vector<std::string>(6, ""));
+    EXPECT_EQ(absolute, file("bin") + "/orvane-located");
 }
 
 }  // namespace

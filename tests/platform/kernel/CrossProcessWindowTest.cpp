@@ -265,4 +265,37 @@ TEST_F(CrossProcessWindows, RecordsOfADeadProcessOrCutShortAreNotWindows) {
     close(lock);
 }
 
+// A live process's records that are no regular file of a sane size are not read: a FIFO
+// would block the reader, a link may lead anywhere (/dev/zero has no end), and a huge file
+// would be read whole into memory.
+TEST_F(CrossProcessWindows, RecordsThatAreNoPlainFileOfASaneSizeAreNotRead) {
+    pid_t other = fork();
+    if (other == 0) _exit(0);
+    waitpid(other, nullptr, 0);
+    ASSERT_EQ(mkdir(runtime().c_str(), 0700), 0);
+    int lock = open(ce::kernel::WindowDirectory::fileOf(runtime(), other, ".lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);  // the process counts as alive
+    auto handle = (static_cast<std::uint64_t>(other) << 32) | 0x20002;
+    std::string file = ce::kernel::WindowDirectory::fileOf(runtime(), other);
+    auto notFound = [] { return FindWindowW(c_name, nullptr) == nullptr; };
+
+    ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    EXPECT_TRUE(test_support::succeedsWithin(c_patience, notFound));
+    unlink(file.c_str());
+
+    std::string elsewhere = m_scratch.file("elsewhere");
+    std::ofstream(elsewhere) << ce::kernel::formatWindowRecords({{handle, c_name, u"linked"}});
+    ASSERT_EQ(symlink(elsewhere.c_str(), file.c_str()), 0);
+    EXPECT_TRUE(notFound());
+    unlink(file.c_str());
+
+    std::vector<ce::kernel::WindowRecord> many(40000, {handle, c_name, u"one of many"});
+    std::ofstream(file) << ce::kernel::formatWindowRecords(many);
+    EXPECT_TRUE(notFound());
+    // The same window in a file of its own size is found.
+    std::ofstream(file) << ce::kernel::formatWindowRecords({many[0]});
+    EXPECT_EQ(FindWindowW(c_name, nullptr), reinterpret_cast<HWND>(static_cast<ULONG_PTR>(handle)));
+    close(lock);
+}
+
 }  // namespace

@@ -1,11 +1,17 @@
 // Named mutexes across processes: first creator, later openers, wrong kinds, dead holders,
-// and the runtime folder's safety checks.
+// the runtime folder's safety checks, and names another process keeps locked.
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "kernel/NamedObject.h"
+#include "kernel/RuntimeDirectory.h"
 #include "platform/kernel/RuntimeFolder.h"
 #include "winbase.h"
 
@@ -113,6 +119,45 @@ TEST_F(NamedMutex, RuntimeFolderIsCreatedPrivateAndOneOpenToOthersIsRefused) {
     ASSERT_EQ(chmod(runtime().c_str(), 0755), 0);
     EXPECT_EQ(CreateMutexW(nullptr, FALSE, u"Orvane.Private"), nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+}
+
+// A process that keeps a lock for itself (stuck, or not one of ours) costs CreateMutexW a
+// bounded wait and a refusal, never a hang; the lock once gone, the name is had again.
+TEST_F(NamedMutex, ALockAnotherProcessKeepsIsRefusedWithinTheWaitNotWaitedForEver) {
+    ASSERT_EQ(mkdir(runtime().c_str(), 0700), 0);
+    auto limit = ce::kernel::c_lockPatience + std::chrono::seconds(5);
+    auto refused = [] {
+        return CreateMutexW(nullptr, FALSE, u"Orvane.Kept") == nullptr && GetLastError() == static_cast<DWORD>(ERROR_ACCESS_DENIED);
+    };
+    std::string object = runtime() + "/object-" + ce::kernel::NamedObject::encode(u"Orvane.Kept");
+    int kept = open(object.c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(write(kept, "mutex", 5), 5);
+    ASSERT_EQ(flock(kept, LOCK_EX), 0);
+    EXPECT_TRUE(test_support::succeedsWithin(limit, refused));
+    close(kept);
+
+    int folder = open((runtime() + "/names.lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(flock(folder, LOCK_EX), 0);
+    EXPECT_TRUE(test_support::succeedsWithin(limit, refused));
+    close(folder);
+
+    HANDLE mutex = CreateMutexW(nullptr, FALSE, u"Orvane.Kept");
+    EXPECT_NE(mutex, nullptr);
+    CloseHandle(mutex);
+}
+
+// A name's file that is a link is not followed: the file it points to stays as it was.
+TEST_F(NamedMutex, ANameWhoseFileIsALinkIsRefusedAndItsTargetLeftAlone) {
+    ASSERT_EQ(mkdir(runtime().c_str(), 0700), 0);
+    std::string target = m_scratch.file("precious");
+    std::ofstream(target) << "keep me";
+    std::string object = runtime() + "/object-" + ce::kernel::NamedObject::encode(u"Orvane.Link");
+    ASSERT_EQ(symlink(target.c_str(), object.c_str()), 0);
+    EXPECT_EQ(CreateMutexW(nullptr, FALSE, u"Orvane.Link"), nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    std::stringstream text;
+    text << std::ifstream(target).rdbuf();
+    EXPECT_EQ(text.str(), "keep me");
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/bin/sh
 # peghelp without a desktop, or headless beside one: prints a topic's section as text (the
-# program's own Orvane.htm too), refuses odd names (exit 2), reports a missing file or topic on
-# one line (exit 1).
+# program's own Orvane.htm too, and past attributes as long as an inline picture), refuses odd
+# names (exit 2), reports a usage error or a missing file or topic on one line (exit 1); with a
+# desktop, hands the browser a file URL whose path is percent-encoded.
 # Usage: peghelp-test.sh PEGHELP
 set -u
 peghelp=$1
@@ -35,9 +36,36 @@ for odd in '../help.htm#top' 'help.htm#a;touch x' 'help.htm#$(id)' 'help htm#top
     echo "$err" | grep -q refused || fail "odd name $odd said: $err"
 done
 
-# A headless run prints even with a desktop at hand: the browser opener must never run.
+for args in '' 'help.htm#top help.htm#other'; do
+    # shellcheck disable=SC2086  # the arguments split on purpose
+    "$peghelp" $args 2>/dev/null; code=$?
+    [ $code -eq 1 ] || fail "usage error ($args) gave $code"
+done
+
 scratch=$(mktemp -d) || fail "no scratch folder"
 trap 'rm -rf "$scratch"' EXIT
+
+# A 50 KB attribute (an inline picture) before the topic is scanned past, not choked on.
+picture=$(head -c 51200 /dev/zero | tr '\0' 'A')
+printf '<html><body><p><img src="data:image/png;base64,%s" alt="x"></p>\n<h2 id="after">After</h2><p>Found it.</p></body></html>\n' \
+    "$picture" > "$scratch/big.htm"
+out=$(CE_HELP_DIR="$scratch" "$peghelp" 'big.htm#after') || fail "big attribute exit $?"
+[ "$out" = 'After
+Found it.' ] || fail "big attribute printed: $out"
+
+# With a desktop, the browser gets the file's URL: a folder named "help dir#x" is part of its
+# path, percent-encoded, and only the topic follows the '#'.
+mkdir "$scratch/help dir#x" "$scratch/bin" && cp "$here/help.htm" "$scratch/help dir#x/" || fail "no help folder"
+printf '#!/bin/sh\nprintf "%%s" "$1" > "%s/url"\n' "$scratch" > "$scratch/bin/xdg-open"
+chmod +x "$scratch/bin/xdg-open"
+CE_HELP_DIR="$scratch/help dir#x" DISPLAY=:0 PATH="$scratch/bin:$PATH" "$peghelp" 'help.htm#tip' || fail "browser exit $?"
+url=$(cat "$scratch/url")
+case "$url" in
+    file:///*/help%20dir%23x/help.htm\#tip) ;;
+    *) fail "browser was given $url" ;;
+esac
+
+# A headless run prints even with a desktop at hand: the browser opener must never run.
 printf '#!/bin/sh\ntouch "%s/opened"\n' "$scratch" > "$scratch/xdg-open"
 chmod +x "$scratch/xdg-open"
 out=$(CE_DISPLAY=headless DISPLAY=:0 PATH="$scratch:$PATH" "$peghelp" 'help.htm#tip') || fail "headless exit $?"
