@@ -8,43 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
 #include "app/Globals.h"
+#include "common/db/DatabaseFixture.h"
 #include "core/HeapCtrl.h"
 #include "db/CeDatabase.h"
-#include "support/ScratchFolder.h"
 
 using namespace Nevo;
+using db_test::CeDatabaseTest;
+using db_test::c_number;
+using db_test::WindowApp;
 
 namespace {
-
-constexpr CEPROPID c_number = PROP_TAG(CEVT_I4, 1);
-
-class CeDatabaseTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ce::objstore::setVolumePath(m_scratch.path() + "/test.vol");
-        m_id = CeCreateDatabase(u"Test", 0, 0, nullptr);
-    }
-    void TearDown() override {
-        ce::objstore::setVolumePath("");
-    }
-    // Adds records through a handle of its own; their OIDs.
-    std::vector<CEOID> add(int count, CEPROPID propid = c_number, const WCHAR* text = nullptr) {
-        CEOID oid = m_id;
-        HANDLE handle = CeOpenDatabaseEx(nullptr, &oid, nullptr, 0, 0, nullptr);
-        std::vector<CEOID> oids;
-        for (int i = 0; i < count; ++i) {
-            CEPROPVAL value{propid, 0, 0, {}};
-            text ? void(value.val.lpwstr = const_cast<LPWSTR>(text)) : void(value.val.lVal = i);
-            oids.push_back(CeWriteRecordProps(handle, 0, 1, &value));
-        }
-        CloseHandle(handle);
-        return oids;
-    }
-    test_support::ScratchFolder m_scratch{"cedatabase-test"};
-    CEOID m_id = 0;
-};
 
 TEST_F(CeDatabaseTest, NamesAreCutTo31AndOpeningByNameStoresTheOidThatLaterOpensUse) {
     const WCHAR* longName = u"0123456789012345678901234567890123456789";
@@ -148,18 +122,6 @@ TEST_F(CeDatabaseTest, CreateFailureShowsDatabaseErrorAndAsksToQuitWithCode1) {
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
     EXPECT_EQ(msg.wParam, 1u);
 }
-
-class WindowApp : public App, public DbNotifListener {
-public:
-    void createCards(HWND) override {}
-    ResourceLoader* getResourceLoader() override { return nullptr; }
-    void showAbout(HWND) override {}
-    HWND getMainWindow() override { return m_window; }
-    int showTopicHelp() override { return 0; }
-    int handleDbNotification(CENOTIFICATION* notification) override { return m_type = notification->uType, 7; }
-    HWND m_window = nullptr;
-    UINT m_type = 0;
-};
 
 TEST_F(CeDatabaseTest, AnotherHandlesChangeReachesTheListenerThroughTheMainWindow) {
     WNDCLASSW wc{0, DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, u"CeDbTestFrame"};
