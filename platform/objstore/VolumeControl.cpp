@@ -64,8 +64,10 @@ std::shared_ptr<Store> currentStore() {
     bool created = false;
     auto volume = Volume::open(volumePath(), created);
     if (!volume) return nullptr;
+    auto openMarks = OpenMarks::forVolume(volume->path());
+    if (!openMarks) return nullptr;
     clearVolumeError();
-    state.store = std::make_shared<Store>(std::move(volume));
+    state.store = std::make_shared<Store>(std::move(volume), std::move(openMarks));
     auto store = state.store;
     if (created && isDefaultPath() && state.initializer) state.initializer();
     return store;
