@@ -125,6 +125,10 @@ std::string kindOf(const std::string& entry) {
     return entry.substr(0, entry.find('\n'));
 }
 
+std::string withArticle(const std::string& kind) {
+    return (kind == "index" ? "an " : "a ") + kind;
+}
+
 // What in the file differs from the schema we make, or nothing. A trigger, view or column we
 // did not make could change what a write does, so such a file is not trusted.
 std::string schemaDifference(const Schema& found) {
@@ -133,8 +137,8 @@ std::string schemaDifference(const Schema& found) {
     for (const auto& [name, entry] : found) {
         auto expected = ours.find(name);
         if (expected == ours.end())
-            return "not an object store volume we can trust (it has a " + kindOf(entry) + " " + printable(name) +
-                   " that we did not make)";
+            return "not an object store volume we can trust (it has " + withArticle(kindOf(entry)) + " " +
+                   printable(name) + " that we did not make)";
         if (expected->second != entry)
             return "not an object store volume we can trust (its " + kindOf(entry) + " " + printable(name) +
                    " is not the one we make)";

@@ -40,6 +40,7 @@ TEST_F(VolumeTrust, ASchemaWeDidNotMakeIsRefusedWithOneLineAndLeftByteForByte) {
         std::string sql = contentOf(std::string(CRAFTED_VOLUMES) + "/" + name + ".sql");
         ASSERT_EQ(sql.rfind("-- expect: ", 0), 0u);
         std::string expected = sql.substr(11, sql.find('\n') - 11);
+        ce::objstore::closeVolume();
         std::filesystem::remove(path());
         makeVolumeThenRun(sql);
         std::string before = contentOf(path());
