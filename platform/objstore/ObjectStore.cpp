@@ -37,8 +37,9 @@
 //      whenever its Database's change count equals the row's.
 //   4. A handle is never notified of its own changes; notifications are posted after the
 //      transaction committed.
-//   5. A volume file is read and checked (header, tables, integrity) before any connection
-//      that can write to it is opened; a refused file is never written.
+//   5. A volume file is read and checked (header, the whole schema, integrity) before any
+//      connection that can write to it is opened; a refused file is never written. A lock
+//      held by another process is waited for, then told as such, never as a foreign file.
 //   6. While any handle of a process is open on a database, that process holds a shared
 //      lock on the database's byte of "<volume>-open" (OpenMarks), so a delete from any
 //      process sees the database as open.

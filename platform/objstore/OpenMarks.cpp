@@ -2,7 +2,13 @@
 #include "OpenMarks.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+
+#include "Volume.h"
+#include "winerror.h"
 
 namespace ce::objstore {
 
@@ -27,8 +33,22 @@ struct flock byteOf(CEOID oid, short type) {
 std::shared_ptr<OpenMarks> OpenMarks::forVolume(const std::string& volumePath) {
     std::weak_ptr<OpenMarks>& slot = registry()[volumePath];
     if (auto existing = slot.lock()) return existing;
-    // Without the companion file nothing is marked: deletes then see this process only.
-    int fd = open((volumePath + "-open").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Without the companion file (a read-only folder) nothing is marked: deletes then see
+    // this process only. Shared read locks need only reading.
+    std::string path = volumePath + "-open";
+    int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0 && (errno == EACCES || errno == EROFS)) fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info {};
+    if ((fd < 0 && errno == ELOOP) || (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)))) {
+        if (fd >= 0) close(fd);
+        setVolumeError(ERROR_ACCESS_DENIED, path + ": refused: it is a link or not a plain file");
+        return nullptr;
+    }
+    if (fd >= 0 && info.st_uid != geteuid()) {
+        close(fd);
+        setVolumeError(ERROR_ACCESS_DENIED, path + ": refused: the file belongs to another user");
+        return nullptr;
+    }
     std::shared_ptr<OpenMarks> marks(new OpenMarks(fd));
     slot = marks;
     return marks;

@@ -15,7 +15,9 @@ namespace ce::objstore {
 class OpenMarks {
 public:
     // One per volume file in this process: closing any descriptor of a file drops every
-    // lock the process holds on it, so the descriptor must never be opened twice.
+    // lock the process holds on it, so the descriptor must never be opened twice. Null, with
+    // the volume error set, when the companion file is a link or another user's: its owner
+    // could fake or hide the marks.
     static std::shared_ptr<OpenMarks> forVolume(const std::string& volumePath);
     ~OpenMarks();
 

@@ -14,8 +14,8 @@ namespace ce::objstore {
 
 class Store {
 public:
-    explicit Store(std::unique_ptr<Volume> volume)
-        : m_volume(std::move(volume)), m_openMarks(OpenMarks::forVolume(m_volume->path())) {}
+    Store(std::unique_ptr<Volume> volume, std::shared_ptr<OpenMarks> openMarks)
+        : m_volume(std::move(volume)), m_openMarks(std::move(openMarks)) {}
 
     Volume& volume() { return *m_volume; }
     OpenMarks& openMarks() { return *m_openMarks; }

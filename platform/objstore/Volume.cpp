@@ -4,6 +4,7 @@
 #include "Volume.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -39,6 +40,8 @@ bool isOid(std::int64_t value) {
     return value > 0 && value <= 0xFFFFFFFFll;
 }
 
+}  // namespace
+
 DWORD errorFromSqlite(int rc) {
     switch (rc & 0xFF) {
     case SQLITE_FULL: return ERROR_DISK_FULL;
@@ -53,7 +56,14 @@ DWORD errorFromSqlite(int rc) {
     }
 }
 
-}  // namespace
+std::string reasonFromSqlite(sqlite3* db, int rc) {
+    switch (rc & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return "the volume is locked by another process";
+    case SQLITE_READONLY: return "the volume is read-only";
+    default: return db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    }
+}
 
 void setVolumeError(DWORD code, const std::string& message) {
     volumeErrorText() = message;
@@ -78,15 +88,22 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
         }
         if (!volumefile::create(path)) return nullptr;
         created = true;
+    } else if (info.st_uid != ::geteuid()) {
+        // Whoever owns a volume in a shared folder can change it under this process at will.
+        setVolumeError(ERROR_ACCESS_DENIED, path + ": the volume belongs to another user");
+        return nullptr;
     }
     if (!volumefile::check(path)) return nullptr;
-    sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; PRAGMA busy_timeout = 5000;",
-                          nullptr, nullptr, nullptr);
+    int rc = SQLITE_OK;
+    sqlite3* db = volumefile::connect(path, false, rc);
+    // The busy wait is set first so that the switch to WAL waits for other writers too; a
+    // file this process cannot write is opened read-only, and its writes then fail as such.
+    bool readOnly = rc == SQLITE_OK && sqlite3_db_readonly(db, "main") == 1;
+    const char* setup =
+        readOnly ? "PRAGMA synchronous = FULL;" : "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;";
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        setVolumeError(errorFromSqlite(rc), path + ": cannot open the volume: " + sqlite3_errstr(rc));
+        setVolumeError(errorFromSqlite(rc), path + ": cannot open the volume: " + reasonFromSqlite(db, rc));
         sqlite3_close(db);
         return nullptr;
     }
@@ -110,7 +127,7 @@ StatementUse Volume::statement(const char* sql) {
 }
 
 bool Volume::fail(int rc, const char* what) {
-    setVolumeError(errorFromSqlite(rc), m_path + ": cannot " + what + ": " + sqlite3_errmsg(m_db));
+    setVolumeError(errorFromSqlite(rc), m_path + ": cannot " + what + ": " + reasonFromSqlite(m_db, rc));
     return false;
 }
 

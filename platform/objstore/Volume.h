@@ -21,6 +21,10 @@ namespace ce::objstore {
 // Sets the last error and the one-line reason lastVolumeError() reports.
 void setVolumeError(DWORD code, const std::string& message);
 void clearVolumeError();
+// The last-error code and the one-line reason for an SQLite result: a volume that another
+// process holds locked, or that cannot be written, says so rather than looking damaged.
+DWORD errorFromSqlite(int rc);
+std::string reasonFromSqlite(sqlite3* db, int rc);
 
 struct DatabaseRow {
     CEOID oid = 0;
@@ -99,10 +103,16 @@ private:
 namespace volumefile {
 constexpr std::int32_t c_applicationId = 0x4F52564E;  // "ORVN"
 constexpr std::int32_t c_schemaVersion = 1;
+// How long a connection waits for another process's lock before giving up.
+constexpr int c_lockWaitMilliseconds = 5000;
 // Creates an empty volume at `path` (mode 0600); false with the volume error set.
 bool create(const std::string& path);
 // Checks an existing file without writing to it; false with the volume error set.
 bool check(const std::string& path);
+// A connection that waits for locks. A volume in a folder this process cannot write, with no
+// writer's log beside it, is opened as immutable: SQLite could not make its lock files there.
+// Null, or a connection to close, with `rc` set on failure.
+sqlite3* connect(const std::string& path, bool readOnly, int& rc);
 }  // namespace volumefile
 
 }  // namespace ce::objstore

@@ -92,8 +92,10 @@ std::shared_ptr<Store> currentStore() {
     bool created = false;
     auto volume = Volume::open(choice.path, created);
     if (!volume) return nullptr;
+    auto openMarks = OpenMarks::forVolume(volume->path());
+    if (!openMarks) return nullptr;
     clearVolumeError();
-    state.store = std::make_shared<Store>(std::move(volume));
+    state.store = std::make_shared<Store>(std::move(volume), std::move(openMarks));
     auto store = state.store;
     if (created && choice.isDefault && state.initializer) state.initializer();
     return store;

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <set>
+#include <map>
 
 #include "Volume.h"
 #include "winerror.h"
@@ -89,46 +89,102 @@ bool checkHeader(const std::string& path) {
     return true;
 }
 
-bool singleText(sqlite3* db, const char* sql, std::string& result) {
+// Every table, index, view and trigger of a file, by name: type, table and the SQL that made it.
+using Schema = std::map<std::string, std::string>;
+
+int readSchema(sqlite3* db, Schema& schema) {
     sqlite3_stmt* statement = nullptr;
-    bool ok = sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW;
-    if (ok) {
-        const unsigned char* text = sqlite3_column_text(statement, 0);
-        result = text ? reinterpret_cast<const char*>(text) : "";
+    int rc = sqlite3_prepare_v2(db, "SELECT name, type, tbl_name, sql FROM sqlite_master", -1, &statement, nullptr);
+    while (rc == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW) {
+        std::string entry;
+        for (int column = 1; column < 4; ++column) {
+            const unsigned char* text = sqlite3_column_text(statement, column);
+            entry += std::string(text ? reinterpret_cast<const char*>(text) : "") + '\n';
+        }
+        const unsigned char* name = sqlite3_column_text(statement, 0);
+        schema[name ? reinterpret_cast<const char*>(name) : ""] = entry;
     }
-    sqlite3_finalize(statement);
-    return ok;
+    // Finalizing reports the error that ended the steps, if one did.
+    int ended = sqlite3_finalize(statement);
+    return rc == SQLITE_OK ? ended : rc;
 }
 
-bool hasTables(sqlite3* db) {
-    const std::set<std::string> expected = {"volume", "databases", "sort_orders", "records"};
-    std::set<std::string> found;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &statement, nullptr) !=
-        SQLITE_OK)
-        return false;
-    while (sqlite3_step(statement) == SQLITE_ROW)
-        found.insert(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    sqlite3_finalize(statement);
-    return found == expected;
+// The schema a new volume gets, made once in memory.
+const Schema& ourSchema() {
+    static const Schema schema = [] {
+        Schema made;
+        sqlite3* db = nullptr;
+        if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+            sqlite3_exec(db, c_schema, nullptr, nullptr, nullptr) == SQLITE_OK)
+            readSchema(db, made);
+        sqlite3_close(db);
+        return made;
+    }();
+    return schema;
+}
+
+std::string printable(const std::string& name) {
+    std::string shown = name.substr(0, 40);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    return "'" + shown + (name.size() > 40 ? "...'" : "'");
+}
+
+std::string kindOf(const std::string& entry) {
+    return entry.substr(0, entry.find('\n'));
+}
+
+std::string withArticle(const std::string& kind) {
+    return (kind == "index" ? "an " : "a ") + kind;
+}
+
+// What in the file differs from the schema we make, or nothing. A trigger, view or column we
+// did not make could change what a write does, so such a file is not trusted.
+std::string schemaDifference(const Schema& found) {
+    const Schema& ours = ourSchema();
+    if (ours.empty()) return "cannot make the volume schema to compare with";
+    for (const auto& [name, entry] : found) {
+        auto expected = ours.find(name);
+        if (expected == ours.end())
+            return "not an object store volume we can trust (it has " + withArticle(kindOf(entry)) + " " +
+                   printable(name) + " that we did not make)";
+        if (expected->second != entry)
+            return "not an object store volume we can trust (its " + kindOf(entry) + " " + printable(name) +
+                   " is not the one we make)";
+    }
+    for (const auto& [name, entry] : ours)
+        if (!found.count(name))
+            return "not an object store volume (it has no " + kindOf(entry) + " " + printable(name) + ")";
+    return {};
 }
 
 bool checkContent(const std::string& path) {
-    sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    bool ok = rc == SQLITE_OK;
-    std::string why = "cannot be read";
-    if (ok && !hasTables(db)) {
-        ok = false;
-        why = "not an object store volume (wrong tables)";
-    }
+    int rc = SQLITE_OK;
+    sqlite3* db = connect(path, true, rc);
+    Schema schema;
+    if (rc == SQLITE_OK) rc = readSchema(db, schema);
+    std::string why;
+    if (rc == SQLITE_OK) why = schemaDifference(schema);
     std::string integrity;
-    if (ok && (!singleText(db, "PRAGMA quick_check", integrity) || integrity != "ok")) {
-        ok = false;
-        why = "the volume is damaged (" + (integrity.empty() ? std::string(sqlite3_errmsg(db)) : integrity) + ")";
+    if (rc == SQLITE_OK && why.empty()) {
+        sqlite3_stmt* statement = nullptr;
+        rc = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &statement, nullptr);
+        if (rc == SQLITE_OK) rc = sqlite3_step(statement);
+        if (rc == SQLITE_ROW) {
+            const unsigned char* text = sqlite3_column_text(statement, 0);
+            integrity = text ? reinterpret_cast<const char*>(text) : "";
+            rc = SQLITE_OK;
+        }
+        sqlite3_finalize(statement);
+        if (rc == SQLITE_OK && integrity != "ok") why = "the volume is damaged (" + integrity + ")";
     }
+    // Only what the file says makes it foreign or damaged; a lock or a refused read is told as such.
+    if (rc != SQLITE_OK && (rc & 0xFF) == SQLITE_CORRUPT)
+        why = "the volume is damaged (" + reasonFromSqlite(db, rc) + ")";
+    if (rc != SQLITE_OK && why.empty())
+        setVolumeError(errorFromSqlite(rc), path + ": cannot read the volume: " + reasonFromSqlite(db, rc));
     sqlite3_close(db);
-    return ok || refuse(path, why);
+    return why.empty() ? rc == SQLITE_OK : refuse(path, why);
 }
 
 bool makeParentFolder(const std::string& path) {
@@ -159,10 +215,13 @@ bool writeSchema(const std::string& path) {
     return false;
 }
 
-void syncFolder(const std::string& path) {
+std::string folderOf(const std::string& path) {
     size_t slash = path.find_last_of('/');
-    std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+}
+
+void syncFolder(const std::string& path) {
+    int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -190,6 +249,29 @@ bool create(const std::string& path) {
 
 bool check(const std::string& path) {
     return checkHeader(path) && checkContent(path);
+}
+
+sqlite3* connect(const std::string& path, bool readOnly, int& rc) {
+    bool immutable = ::access(folderOf(path).c_str(), W_OK) != 0 && ::access((path + "-wal").c_str(), F_OK) != 0;
+    std::string name = path;
+    if (immutable) {
+        // A URI: the characters that end a file name there are escaped.
+        name = "file:";
+        for (char c : path) {
+            static constexpr char c_hex[] = "0123456789ABCDEF";
+            if (c == '%' || c == '?' || c == '#')
+                name += {'%', c_hex[(c >> 4) & 0xF], c_hex[c & 0xF]};
+            else
+                name += c;
+        }
+        name += "?immutable=1";
+    }
+    int flags = readOnly || immutable ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (immutable) flags |= SQLITE_OPEN_URI;
+    sqlite3* db = nullptr;
+    rc = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, c_lockWaitMilliseconds);
+    return db;
 }
 
 }  // namespace ce::objstore::volumefile

@@ -1,0 +1,2 @@
+-- expect: we can trust (it has a table 'notes'
+CREATE TABLE notes (text TEXT);
