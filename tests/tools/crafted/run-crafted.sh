@@ -5,7 +5,7 @@
 #   CRAFTED_DIR/base.json  the volume every case starts from (cedb import)
 #   CRAFTED_DIR/NAME.sql   one case: SQL the sqlite3 shell runs on a copy of it. Line 1 is
 #                          "-- expect: TEXT" (a substring of the error line); an optional
-#                          line 2 "-- commands: list|show|export|put" picks the commands
+#                          line 2 "-- commands: list show export put" picks the commands
 #                          (default list|show|export). show and put use the "Contacts" database.
 # A FIFO and a folder given as the volume are tried too: refused at once, not read.
 set -uo pipefail
@@ -72,7 +72,7 @@ for sql in "$here"/*.sql; do
     cp "$work/base.vol" "$volume"
     sqlite3 -bail "$volume" <"$sql" || { problem "$case" "the SQL failed"; continue; }
     before=$(checksum "$volume")
-    IFS='|' read -ra list <<<"${commands:-list|show|export}"
+    IFS='| ' read -ra list <<<"${commands:-list show export}"
     for command in "${list[@]}"; do try "$case" "$volume" "$command" "$expect" "$before"; done
 done
 
