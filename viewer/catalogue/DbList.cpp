@@ -16,9 +16,23 @@ void DbList::refresh() {
     // Deletes each item once and tells the observers the list is empty.
     clear();
     HANDLE found = CeFindFirstDatabaseEx(nullptr, 0);
-    while (CEOID oid = CeFindNextDatabaseEx(found, nullptr)) addItem(new DbItem(getTemplate(), oid));
+    bool complete = false;
+    while (found != INVALID_HANDLE_VALUE) {
+        CEOID oid = CeFindNextDatabaseEx(found, nullptr);
+        if (!oid) {
+            complete = GetLastError() == ERROR_NO_MORE_ITEMS;
+            break;
+        }
+        addItem(new DbItem(getTemplate(), oid));
+    }
+    // A volume that cannot be read (locked, damaged, missing) is not an empty one: say so.
+    DWORD error = GetLastError();
     if (found != INVALID_HANDLE_VALUE) CloseHandle(found);
     notify(NotifyListChanged, reinterpret_cast<WPARAM>(this), 0);
+    if (!complete) {
+        SetLastError(error);
+        Nevo::Debug::reportError(u"Can't read the database list");
+    }
 }
 
 void DbList::deleteDatabase(UINT index, HWND owner) {
