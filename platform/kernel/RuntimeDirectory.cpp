@@ -7,7 +7,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <errno.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -31,17 +34,29 @@ bool isSafe(const struct stat& info) {
     return S_ISDIR(info.st_mode) && info.st_uid == getuid() && (info.st_mode & 077) == 0;
 }
 
+// The calls that need the folder only fail with an error code; the person running the program
+// is told once what is wrong with it.
+void tellOnce(const std::string& path, const char* why) {
+    static bool told = false;
+    if (told) return;
+    told = true;
+    std::fprintf(stderr, "%s: the runtime folder %s %s; named objects and windows of other programs are unavailable\n",
+                 program_invocation_short_name, path.c_str(), why);
+}
+
 }  // namespace
 
 std::string runtimeDirectory() {
     std::string path = chosenPath();
     if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
         SetLastError(errno == EACCES ? ERROR_ACCESS_DENIED : ERROR_PATH_NOT_FOUND);
+        tellOnce(path, "cannot be made (set CE_RUNTIME_DIR to a folder of your own)");
         return {};
     }
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0 || !isSafe(info)) {
         SetLastError(ERROR_ACCESS_DENIED);
+        tellOnce(path, "is not a private folder of this user (it must be a folder you own, mode 700)");
         return {};
     }
     return path;
