@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -41,8 +42,13 @@ protected:
         if (m_holder == 0) {
             sqlite3* db = nullptr;
             int rc = sqlite3_open(path().c_str(), &db);
+            // The holder waits for its own lock as the store does: a busy moment of the parent
+            // must not make it give up.
+            if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, 5000);
             if (rc == SQLITE_OK) rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-            std::ofstream(held) << rc;
+            // Written whole before it appears: the parent reads it as soon as it exists.
+            std::ofstream(held + ".part") << rc;
+            std::rename((held + ".part").c_str(), held.c_str());
             while (!exists(path() + ".release")) usleep(5000);
             _exit(rc);
         }
