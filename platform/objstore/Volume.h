@@ -105,8 +105,10 @@ constexpr std::int32_t c_applicationId = 0x4F52564E;  // "ORVN"
 constexpr std::int32_t c_schemaVersion = 1;
 // How long a connection waits for another process's lock before giving up.
 constexpr int c_lockWaitMilliseconds = 5000;
-// Creates an empty volume at `path` (mode 0600); false with the volume error set.
-bool create(const std::string& path);
+// Creates a volume at `path` (mode 0600), empty or filled by `fill` under the private name it
+// is built under, before it is linked into place; false with the volume error set. A volume
+// another process made meanwhile is kept.
+bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill = nullptr);
 // Checks an existing file without writing to it; false with the volume error set.
 bool check(const std::string& path);
 // A connection that waits for locks. A volume in a folder this process cannot write, with no

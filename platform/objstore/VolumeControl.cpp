@@ -35,14 +35,7 @@ struct VolumeChoice {
     bool isDefault = false;
 };
 
-// A set but empty CE_STORE is most likely a script's unset variable: falling back to the
-// default would touch the user's own volume, so it is refused instead.
-VolumeChoice chooseVolume() {
-    if (!control().chosenPath.empty()) return {control().chosenPath, "", false};
-    if (const char* store = std::getenv("CE_STORE")) {
-        if (*store) return {store, "", false};
-        return {"", "CE_STORE is set but empty: set it to a volume file, or unset it for the default volume", false};
-    }
+VolumeChoice defaultVolume() {
     std::string data = environment("XDG_DATA_HOME");
     if (data.empty() || data[0] != '/') {
         std::string home = environment("HOME");
@@ -53,14 +46,45 @@ VolumeChoice chooseVolume() {
     return {data + "/orvane/objectstore.vol", "", true};
 }
 
-// Only the default volume's folder is made on first use; a named volume's folder must
-// already exist, so that a mistyped path fails instead of growing folders.
+// A set but empty CE_STORE is most likely a script's unset variable: falling back to the
+// default would touch the user's own volume, so it is refused instead.
+VolumeChoice chooseVolume() {
+    if (!control().chosenPath.empty()) return {control().chosenPath, "", false};
+    if (const char* store = std::getenv("CE_STORE")) {
+        if (*store) return {store, "", false};
+        return {"", "CE_STORE is set but empty: set it to a volume file, or unset it for the default volume", false};
+    }
+    return defaultVolume();
+}
+
+// Only the default volume's folder is made on first use, also when its path is set
+// explicitly (an empty default volume); a named volume's folder must already exist, so that
+// a mistyped path fails instead of growing folders.
 std::string folderProblem(const VolumeChoice& choice) {
-    if (choice.isDefault) return {};
+    if (choice.isDefault || choice.path == defaultVolume().path) return {};
     std::filesystem::path folder = std::filesystem::path(choice.path).parent_path();
     std::error_code ignored;
     if (folder.empty() || std::filesystem::is_directory(folder, ignored)) return {};
     return choice.path + ": there is no folder " + folder.string() + " (only the default volume's folder is created)";
+}
+
+std::shared_ptr<Store> openStore(const std::string& path) {
+    bool created = false;
+    auto volume = Volume::open(path, created);
+    if (!volume) return nullptr;
+    auto openMarks = OpenMarks::forVolume(volume->path());
+    if (!openMarks) return nullptr;
+    clearVolumeError();
+    return control().store = std::make_shared<Store>(std::move(volume), std::move(openMarks));
+}
+
+// The initializer writes through the calls, so the volume being built is their store until
+// it is filled; closing it puts everything written into the file.
+bool fillUnderConstruction(const std::string& building) {
+    if (!openStore(building)) return false;
+    control().initializer();
+    control().store.reset();
+    return true;
 }
 
 }  // namespace
@@ -89,16 +113,13 @@ std::shared_ptr<Store> currentStore() {
     if (choice.path.empty()) return setVolumeError(ERROR_PATH_NOT_FOUND, choice.problem), nullptr;
     if (std::string problem = folderProblem(choice); !problem.empty())
         return setVolumeError(ERROR_PATH_NOT_FOUND, problem), nullptr;
-    bool created = false;
-    auto volume = Volume::open(choice.path, created);
-    if (!volume) return nullptr;
-    auto openMarks = OpenMarks::forVolume(volume->path());
-    if (!openMarks) return nullptr;
-    clearVolumeError();
-    state.store = std::make_shared<Store>(std::move(volume), std::move(openMarks));
-    auto store = state.store;
-    if (created && choice.isDefault && state.initializer) state.initializer();
-    return store;
+    // The default volume is filled before it is linked into place: no other process sees
+    // it empty, and none fills it twice.
+    std::error_code ignored;
+    if (choice.isDefault && state.initializer && !std::filesystem::exists(choice.path, ignored) &&
+        !volumefile::create(choice.path, fillUnderConstruction))
+        return nullptr;
+    return openStore(choice.path);
 }
 
 bool beginBatch() {

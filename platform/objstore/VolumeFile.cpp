@@ -230,7 +230,7 @@ void syncFolder(const std::string& path) {
 
 }  // namespace
 
-bool create(const std::string& path) {
+bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill) {
     if (!makeParentFolder(path)) return false;
     // Built under a private name and linked into place, so no other process ever sees a
     // half-made volume, and a volume another process made meanwhile is kept.
@@ -239,10 +239,15 @@ bool create(const std::string& path) {
     if (fd < 0) return failWithErrno(building, "create the volume");
     ::fchmod(fd, 0600);
     ::close(fd);
-    bool ok = writeSchema(building);
+    bool ok = writeSchema(building) && (!fill || fill(building));
+    // What the filling wrote must be in the file itself, not in a log left beside it.
+    if (ok && ::access((building + "-wal").c_str(), F_OK) == 0) {
+        setVolumeError(ERROR_INVALID_DATA, path + ": cannot create the volume: its filling was left unfinished");
+        ok = false;
+    }
     if (ok && ::link(building.c_str(), path.c_str()) != 0 && errno != EEXIST)
         ok = failWithErrno(path, "create the volume");
-    ::unlink(building.c_str());
+    for (const char* suffix : {"", "-wal", "-shm", "-open"}) ::unlink((building + suffix).c_str());
     if (ok) syncFolder(path);
     return ok;
 }

@@ -36,5 +36,20 @@ TEST_F(ConcurrentPuts, EightProgramsPuttingAtOnceAllSucceedAndEveryRecordIsKept)
             EXPECT_NE(shown.out.find(" I4 " + std::to_string(w * 1000 + i) + "\n"), std::string::npos) << w << ' ' << i;
 }
 
+// The default volume is made with the sample databases on first use: programs starting
+// together on a fresh home all see it whole, never empty between its making and its filling.
+TEST_F(ConcurrentPuts, ProgramsFirstUsingTheDefaultVolumeTogetherAllSeeItsSampleDatabases) {
+    for (int round = 1; round <= 8; ++round) {
+        std::string home = file("home" + std::to_string(round));
+        std::string script = "cd '" + file("") + "' && for p in 1 2 3; do env -u CE_STORE XDG_DATA_HOME='" + home +
+                             "' '" + CEDB_PROGRAM + "' list | wc -l > listed." + std::to_string(round) +
+                             ".$p & done; wait";
+        ASSERT_EQ(std::system(script.c_str()), 0);
+        for (int p = 1; p <= 3; ++p)
+            EXPECT_EQ(read("listed." + std::to_string(round) + "." + std::to_string(p)), "8\n")
+                << "round " << round << ", program " << p;
+    }
+}
+
 }  // namespace
 }  // namespace cedb_test

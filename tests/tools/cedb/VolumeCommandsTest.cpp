@@ -43,13 +43,19 @@ TEST_F(VolumeCommands, ANamedVolumeInAMissingFolderIsRefusedAndNoFolderIsMade) {
     EXPECT_FALSE(std::filesystem::exists(file("no")));
 }
 
-TEST_F(VolumeCommands, TheDefaultVolumeNeedsAHome) {
+TEST_F(VolumeCommands, TheDefaultVolumeNeedsAHomeAndInitMakesItsFolders) {
     EnvironmentChange store("CE_STORE", nullptr);
     EnvironmentChange data("XDG_DATA_HOME", nullptr);
-    EnvironmentChange home("HOME", nullptr);
+    {
+        EnvironmentChange home("HOME", nullptr);
+        Outcome outcome = cedbAsGiven({"init"});
+        EXPECT_EQ(outcome.code, 2);
+        EXPECT_NE(outcome.err.find("HOME is not set"), std::string::npos) << outcome.err;
+    }
+    EnvironmentChange home("HOME", file("fresh-home").c_str());
     Outcome outcome = cedbAsGiven({"init"});
-    EXPECT_EQ(outcome.code, 2);
-    EXPECT_NE(outcome.err.find("HOME is not set"), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+    EXPECT_TRUE(std::filesystem::exists(file("fresh-home/.local/share/orvane/objectstore.vol")));
 }
 
 TEST_F(VolumeCommands, ForeignFileIsRefusedInOneLineAndLeftUnchanged) {
