@@ -43,12 +43,13 @@ public:
     void setFont(FontType type, int points, int bold);
 
     static int fontHeight(int points, int dpi) { return -(points * dpi / 72); }
+    // The vertical resolution of the display `window` is on.
+    static int windowDpi(HWND window);
 
 private:
     void createFonts(HWND window);
     void createColors();
     static HFONT createTahoma(int points, int dpi, LONG weight);
-    static int windowDpi(HWND window);
 
     HBRUSH m_brushes[ColorTypeCount];
     HFONT m_fonts[FontTypeCount];

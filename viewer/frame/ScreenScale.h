@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
+#include "app/Theme.h"
+
 namespace Orvane {
 
 inline int scaleToScreen(HWND window, int pixels) {
-    HDC dc = GetDC(window);
-    int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(window, dc);
+    int dpi = Nevo::Theme::windowDpi(window);
     return dpi > 0 ? pixels * dpi / 96 : pixels;
 }
 
