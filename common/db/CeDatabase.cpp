@@ -3,6 +3,7 @@
 #include "db/CeDatabase.h"
 
 #include <cstring>
+#include <unordered_map>
 
 #include "app/App.h"
 #include "app/Globals.h"
@@ -23,6 +24,18 @@ void copyName(WCHAR* buffer, const WCHAR* name) {
     buffer[c_maxNameLength] = 0;
 }
 
+// Token -> the open database. Tokens are never reused, so a notification queued for an open
+// that has ended cannot reach a later one. One thread uses it, as every notification.
+std::unordered_map<DWORD_PTR, CeDatabase*>& openDatabases() {
+    static std::unordered_map<DWORD_PTR, CeDatabase*> databases;
+    return databases;
+}
+
+DWORD_PTR nextToken() {
+    static DWORD_PTR last = 0;
+    return ++last;
+}
+
 }  // namespace
 
 CeDatabase::CeDatabase(CEOID oid, const CEGUID* guid)
@@ -34,7 +47,8 @@ CeDatabase::CeDatabase(CEOID oid, const CEGUID* guid)
       m_readBufferSize(0),
       m_guid{},
       m_recordCount(c_unknownCount),
-      m_listener(nullptr) {
+      m_listener(nullptr),
+      m_token(0) {
     if (guid) std::memcpy(&m_guid, guid, sizeof(CEGUID));
 }
 
@@ -46,14 +60,16 @@ int CeDatabase::open(const WCHAR* name, CEPROPID sortPropid, DbNotifListener* li
     WCHAR buffer[CEDB_MAXDBASENAMELEN] = {};
     if (!m_oid) copyName(buffer, name);
     close();
+    m_token = nextToken();
+    openDatabases()[m_token] = this;
     CENOTIFYREQUEST request;
     initNotifyRequest(&request);
     m_listener = listener;
     m_handle = CeOpenDatabaseEx(&m_guid, &m_oid, buffer, sortPropid, 0, &request);
     m_recordCount = c_unknownCount;
-    m_currentIndex = c_noIndex;
-    m_currentOid = 0;
+    forgetPosition();
     if (isOpen()) return 1;
+    endRegistration();
     Debug::trace(4, u"Can't open db %s: error %ld", name ? name : u"", static_cast<long>(GetLastError()));
     return 0;
 }
@@ -63,7 +79,20 @@ void CeDatabase::close() {
         CloseHandle(m_handle);
         m_handle = INVALID_HANDLE_VALUE;
     }
+    endRegistration();
     releaseCache();
+}
+
+void CeDatabase::endRegistration() {
+    if (!m_token) return;
+    auto found = openDatabases().find(m_token);
+    if (found != openDatabases().end() && found->second == this) openDatabases().erase(found);
+    m_token = 0;
+}
+
+void CeDatabase::forgetPosition() {
+    m_currentIndex = c_noIndex;
+    m_currentOid = 0;
 }
 
 void CeDatabase::releaseCache() {
@@ -131,6 +160,10 @@ CEOID CeDatabase::seekValue(DWORD seekType, CEPROPID propid, DWORD value) {
     return seekTo(seekType, reinterpret_cast<DWORD_PTR>(&key), nullptr);
 }
 
+CEOID CeDatabase::seekValue(DWORD seekType, const CEPROPVAL* key) {
+    return seekTo(seekType, reinterpret_cast<DWORD_PTR>(key), nullptr);
+}
+
 CEOID CeDatabase::seekToIndex(DWORD index) {
     if (m_currentIndex == index) return m_currentOid;
     return seek(CEDB_SEEK_BEGINNING, index, nullptr);
@@ -145,15 +178,17 @@ CEOID CeDatabase::seekNext() {
     return seek(CEDB_SEEK_CURRENT, 1, nullptr);
 }
 
+// A written record may take another place in the order and move those between: the remembered
+// position no longer holds.
 CEOID CeDatabase::write(CEOID oid, WORD count, CEPROPVAL* values) {
+    forgetPosition();
     CEOID written = CeWriteRecordProps(m_handle, oid, count, values);
     if (written && !oid && m_recordCount != c_unknownCount) ++m_recordCount;
     return written;
 }
 
 int CeDatabase::deleteRecord(CEOID oid) {
-    m_currentIndex = c_noIndex;
-    m_currentOid = 0;
+    forgetPosition();
     BOOL deleted = CeDeleteRecord(m_handle, oid);
     if (deleted && m_recordCount != c_unknownCount) --m_recordCount;
     return deleted;
@@ -193,9 +228,24 @@ int CeDatabase::handleNotification(HWND, CENOTIFICATION* notification) {
     initNotifyRequest(&request);
     if (notification->uType == DB_CEOID_CREATED || notification->uType == DB_CEOID_RECORD_DELETED)
         m_recordCount = c_unknownCount;
+    // Another handle's change moves records under the remembered index: a seek to it must go
+    // to the platform again.
+    if (notification->uType == DB_CEOID_CREATED || notification->uType == DB_CEOID_RECORD_DELETED ||
+        notification->uType == DB_CEOID_CHANGED)
+        forgetPosition();
     int result = m_listener ? m_listener->handleDbNotification(notification) : 0;
     CeFreeNotification(&request, notification);
     return result;
+}
+
+int CeDatabase::dispatchNotification(HWND window, CENOTIFICATION* notification) {
+    if (!notification) return 0;
+    auto found = openDatabases().find(notification->dwParam);
+    if (found != openDatabases().end()) return found->second->handleNotification(window, notification);
+    // Every open asks for notifications from the process heap (heap 0).
+    CENOTIFYREQUEST request{sizeof(CENOTIFYREQUEST), window, CEDB_EXNOTIFICATION, nullptr, 0};
+    CeFreeNotification(&request, notification);
+    return 0;
 }
 
 // Without an active application there is no window to post to: the platform then sends
@@ -206,7 +256,7 @@ void CeDatabase::initNotifyRequest(CENOTIFYREQUEST* request) {
     request->hwnd = app ? app->getMainWindow() : nullptr;
     request->dwFlags = CEDB_EXNOTIFICATION;
     request->hHeap = nullptr;
-    request->dwParam = reinterpret_cast<DWORD_PTR>(this);
+    request->dwParam = m_token;
 }
 
 }  // namespace Nevo

@@ -1,5 +1,7 @@
 // One object store database: its handle, current record, cached record count, a reusable
-// read buffer, and the listener its change notifications go to.
+// read buffer, and the listener its change notifications go to. Each open is registered
+// under a token of its own, which its notifications carry: one still queued when that open
+// has ended (closed, reopened, destroyed) finds no database and is only freed.
 #pragma once
 
 #include <windows.h>
@@ -37,6 +39,8 @@ public:
 
     CEOID seek(DWORD seekType, DWORD value, DWORD* index);
     CEOID seekValue(DWORD seekType, CEPROPID propid, DWORD value);
+    // A seek by value with the whole key (strings, file times), which a 32-bit value cannot carry.
+    CEOID seekValue(DWORD seekType, const CEPROPVAL* key);
     CEOID seekToIndex(DWORD index);
     CEOID seekToOid(CEOID oid);
     CEOID seekNext();
@@ -49,9 +53,14 @@ public:
     void create(const WCHAR* name, WORD sortCount, const SORTORDERSPEC* sorts, DWORD type);
     int getInfo(CEOIDINFO* info);
     int handleNotification(HWND window, CENOTIFICATION* notification);
+    // What the main window does with WM_DBNOTIFICATION: hands the notification to the open
+    // that asked for it, or frees it when that open is gone (0 then).
+    static int dispatchNotification(HWND window, CENOTIFICATION* notification);
 
 private:
     void initNotifyRequest(CENOTIFYREQUEST* request);
+    void forgetPosition();
+    void endRegistration();
     CEOID seekTo(DWORD seekType, DWORD_PTR value, DWORD* index);
 
     HANDLE m_handle;
@@ -63,6 +72,8 @@ private:
     CEGUID m_guid;
     mutable DWORD m_recordCount;
     DbNotifListener* m_listener;
+    // The current open's registry token; 0 while none is registered.
+    DWORD_PTR m_token;
 };
 
 }  // namespace Nevo

@@ -166,9 +166,8 @@ LRESULT MainFrame::onHibernate(UINT, WPARAM, LPARAM, BOOL& handled) {
 }
 
 LRESULT MainFrame::onDbNotification(UINT, WPARAM, LPARAM lParam, BOOL& handled) {
-    auto* notification = reinterpret_cast<CENOTIFICATION*>(lParam);
-    if (auto* database = notification ? reinterpret_cast<Nevo::CeDatabase*>(notification->dwParam) : nullptr)
-        database->handleNotification(m_hWnd, notification);
+    // The open that asked may be gone by now (closed, reopened, destroyed): the lookup knows.
+    Nevo::CeDatabase::dispatchNotification(m_hWnd, reinterpret_cast<CENOTIFICATION*>(lParam));
     handled = FALSE;
     return 0;
 }

@@ -136,9 +136,7 @@ TEST_F(CeDatabaseTest, AnotherHandlesChangeReachesTheListenerThroughTheMainWindo
     add(1);
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, app.m_window, WM_DBNOTIFICATION, WM_DBNOTIFICATION, PM_REMOVE));
-    auto* notification = reinterpret_cast<CENOTIFICATION*>(msg.lParam);
-    ASSERT_EQ(reinterpret_cast<CeDatabase*>(notification->dwParam), &db);
-    EXPECT_EQ(db.handleNotification(msg.hwnd, notification), 7);
+    EXPECT_EQ(CeDatabase::dispatchNotification(msg.hwnd, reinterpret_cast<CENOTIFICATION*>(msg.lParam)), 7);
     EXPECT_EQ(app.m_type, static_cast<UINT>(DB_CEOID_CREATED));
     EXPECT_EQ(ce::test::heapBlockCount(nullptr), blocks);  // the notification was freed
     EXPECT_EQ(db.getNumRecords(), 1u);
