@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr WCHAR c_databaseName[] = u"orvane-bench-v1";
+constexpr const WCHAR* c_databaseName = StoreVolume::c_databaseName;
 constexpr DWORD c_databaseType = 0x0BE7C400;
 constexpr std::uint32_t c_batchSize = 100000;
 std::uint32_t c_current = 0;
@@ -32,7 +32,7 @@ bool holds(std::uint32_t count) {
 CEOID createDatabase() {
     CEDBASEINFO info{};
     info.dwFlags = CEDB_VALIDCREATE;
-    for (size_t i = 0; i < sizeof c_databaseName / sizeof(WCHAR); ++i) info.szDbaseName[i] = c_databaseName[i];
+    for (size_t i = 0; i < sizeof StoreVolume::c_databaseName / sizeof(WCHAR); ++i) info.szDbaseName[i] = c_databaseName[i];
     info.dwDbaseType = c_databaseType;
     info.wNumSortOrder = 2;
     info.rgSortSpecs[0] = {StoreVolume::c_number, 0};

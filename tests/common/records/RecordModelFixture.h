@@ -12,7 +12,7 @@
 
 #include "app/Globals.h"
 #include "common/app/RecordingWindow.h"
-#include "records/CeDbListItem.h"
+#include "common/records/CountedItem.h"
 #include "records/MultiIndexListModel.h"
 #include "support/PlainApp.h"
 #include "support/ScratchFolder.h"
@@ -28,12 +28,6 @@ inline constexpr CEPROPID c_rank = PROP_TAG(CEVT_I4, 3);
 using Row = std::pair<int, std::u16string>;
 using Notices = std::vector<std::pair<UINT, WPARAM>>;
 
-class RecordItem : public CeDbListItem {
-public:
-    explicit RecordItem(Template* shape) : CeDbListItem(shape, 0) {}
-    void draw(const DRAWITEMSTRUCT*) override {}
-};
-
 // Counts the items it builds: one per record read.
 template <typename Base>
 class RecordModel : public Base {
@@ -42,7 +36,7 @@ public:
         this->getTemplate()->addField(TemplateField::Number, c_key, nullptr);
         this->getTemplate()->addField(TemplateField::String, c_name, nullptr);
     }
-    CeDbListItem* createItem() override { return ++m_loads, new RecordItem(this->getTemplate()); }
+    CeDbListItem* createItem() override { return ++m_loads, new nevo_test::CountedItem(this->getTemplate()); }
     int m_loads = 0;
 };
 using DbModel = RecordModel<CeDbListModel>;
@@ -75,7 +69,6 @@ protected:
         ASSERT_NE(m_id, 0u);
         Globals::setActiveApp(&m_app);
         m_writer = CeOpenDatabaseEx(nullptr, &m_id, nullptr, 0, 0, nullptr);
-        m_observer.handle();
     }
     void TearDown() override {
         CloseHandle(m_writer);
@@ -103,25 +96,15 @@ protected:
     // Every record in `order`, read through a handle of its own.
     std::vector<Row> fresh(CEPROPID order = c_key) {
         std::vector<Row> rows;
-        CEOID oid = m_id;
-        HANDLE handle = CeOpenDatabaseEx(nullptr, &oid, nullptr, order, 0, nullptr);
-        for (CEOID at = CeSeekDatabase(handle, CEDB_SEEK_BEGINNING, 0, nullptr); at;
-             at = CeSeekDatabase(handle, CEDB_SEEK_CURRENT, 1, nullptr)) {
-            CEPROPID ids[2] = {c_key, c_name};
-            WORD count = 2;
-            LPBYTE buffer = nullptr;
-            DWORD size = 0;
-            CeReadRecordPropsEx(handle, CEDB_ALLOWREALLOC, &count, ids, &buffer, &size, nullptr);
-            auto* values = reinterpret_cast<CEPROPVAL*>(buffer);
-            bool named = !(values[1].wFlags & CEDB_PROPNOTFOUND);
-            rows.emplace_back(values[0].val.lVal, named ? values[1].val.lpwstr : u"");
-            LocalFree(buffer);
+        CeDatabase reader(m_id);
+        reader.open(nullptr, order, nullptr);
+        for (CEOID at = reader.seekToIndex(0); at; at = reader.seekNext()) {
+            CEPROPVAL* values = reader.read(nullptr, c_key, c_name);
+            rows.emplace_back(values[0].val.lVal, values[1].wFlags & CEDB_PROPNOTFOUND ? u"" : values[1].val.lpwstr);
         }
-        CloseHandle(handle);
         return rows;
     }
-    template <typename Model>
-    static std::vector<Row> rows(Model& model) {
+    static std::vector<Row> rows(ListModel& model) {
         std::vector<Row> all;
         for (UINT i = 0; i < model.size(); ++i) all.push_back(rowOf(model.at(i)));
         return all;
