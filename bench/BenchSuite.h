@@ -36,5 +36,11 @@ void registerEngine(const EngineBenchmarks& engine, std::uint32_t count);
 
 void registerStore(std::uint32_t count);
 void registerSqlite(std::uint32_t count);
+// A reader's seek after another process's write, following the change log and rebuilding.
+void registerChangeLog(std::uint32_t count);
+// The other process of those benchmarks: objstore_bench started with this flag and a volume
+// makes one change per byte it reads, answering each once committed.
+constexpr char c_changeLogWriterFlag[] = "--change-log-writer";
+int runChangeLogWriter(const char* volume);
 
 }  // namespace bench

@@ -70,7 +70,7 @@ bool build(std::uint32_t count, const std::string& path) {
 }  // namespace
 
 bool StoreVolume::use(std::uint32_t count) {
-    std::string path = benchFile(count, "vol");
+    std::string path = benchFile(count, c_fileSuffix);
     // Staying on the same volume keeps its loaded databases and their indexes.
     if (c_current == count && ce::objstore::volumePath() == path) return true;
     c_current = 0;

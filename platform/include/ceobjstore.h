@@ -31,6 +31,11 @@ std::string lastVolumeError();
 bool beginBatch();
 bool endBatch();
 
+// Whether another process's changes are applied from the volume's change log (the default),
+// or found by rereading each changed database, as a volume without the log is. For measuring
+// what the log saves.
+void setChangeLogFollowed(bool followed);
+
 // Called once, on the new volume, when the DEFAULT volume is created on first use: it fills
 // it through the calls of windbase.h. A volume named by CE_STORE or setVolumePath starts
 // empty. Returns the initializer it replaces.

@@ -29,22 +29,56 @@ OrderIndex* Database::index(const KeyOrder& order) {
     return m_indexes.back().get();
 }
 
+bool Database::applyLogged(const LoggedChange& change) {
+    if (change.changeCount <= m_changeCount || m_heldAhead.count(change.changeCount)) return true;
+    if (change.changeCount != m_changeCount + 1) return true;
+    if (!m_indexes.empty()) {
+        // The record as it is now, whatever the entry says: a record changed again or deleted
+        // since is placed by its latest state, and a damaged log cannot bend the indexes.
+        CEOID parent = 0;
+        auto record = m_volume.record(change.record, &parent);
+        if (!record && m_volume.lastQueryFailed()) return false;
+        for (auto& index : m_indexes) {
+            if (record && parent == m_oid)
+                index->insert(index->order().keyOf(change.record, *record));
+            else
+                index->erase(change.record);
+        }
+    }
+    counted(change.changeCount);
+    notify(change.kind, change.record, nullptr);
+    return true;
+}
+
 void Database::resync(const DatabaseRow& row) {
     if (row.changeCount == m_changeCount) return;
     m_changeCount = row.changeCount;
+    m_heldAhead.clear();
     m_indexes.clear();
 }
 
-void Database::recordWritten(CEOID oid, const Record& record, bool created, const DbHandle* writer) {
-    ++m_changeCount;
+void Database::recordWritten(CEOID oid, const Record& record, bool created, const DbHandle* writer,
+                             std::uint64_t changeCount) {
+    counted(changeCount);
     for (auto& index : m_indexes) index->insert(index->order().keyOf(oid, record));
     notify(created ? DB_CEOID_CREATED : DB_CEOID_CHANGED, oid, writer);
 }
 
-void Database::recordDeleted(CEOID oid, const DbHandle* writer) {
-    ++m_changeCount;
+void Database::recordDeleted(CEOID oid, const DbHandle* writer, std::uint64_t changeCount) {
+    counted(changeCount);
     for (auto& index : m_indexes) index->erase(oid);
     notify(DB_CEOID_RECORD_DELETED, oid, writer);
+}
+
+// Another process may commit between this process's last look and its own write: the own
+// change is then held ahead until the log has brought the other one.
+void Database::counted(std::uint64_t changeCount) {
+    if (changeCount != m_changeCount + 1) {
+        if (changeCount > m_changeCount) m_heldAhead.insert(changeCount);
+        return;
+    }
+    m_changeCount = changeCount;
+    while (m_heldAhead.erase(m_changeCount + 1)) ++m_changeCount;
 }
 
 void Database::detach(DbHandle* handle) {

@@ -9,6 +9,7 @@ DbHandle::DbHandle(std::shared_ptr<Store> store, std::shared_ptr<Database> datab
                    const CENOTIFYREQUEST* request)
     : m_store(std::move(store)), m_database(std::move(database)), m_order(order), m_flags(flags) {
     if (request) m_request = *request;
+    if (m_request) m_store->requestOpened();
     m_database->attach(this);
     m_store->openMarks().mark(m_database->oid());
 }
@@ -16,6 +17,7 @@ DbHandle::DbHandle(std::shared_ptr<Store> store, std::shared_ptr<Database> datab
 DbHandle::~DbHandle() {
     m_database->detach(this);
     m_store->openMarks().unmark(m_database->oid());
+    if (m_request) m_store->requestClosed();
 }
 
 OrderIndex* DbHandle::freshIndex() {

@@ -1,15 +1,20 @@
 // The object store's database calls (open, create, delete, enumerate, information), and the
 // engine's design notes.
 //
-// Volume file (SQLite, application_id "ORVN", user_version 1, WAL, synchronous FULL):
+// Volume file (SQLite, application_id "ORVN", user_version 2, WAL, synchronous FULL):
 //   volume(next_oid)            the OID counter shared by databases and records
 //   databases(oid, name, folded_name UNIQUE, type, record_count, size, modified,
 //             change_count)     one row per database; folded_name makes names unique
 //                               case-insensitively
 //   sort_orders(database_oid, position, propid, flags)
 //   records(oid, database_oid, properties)   properties encoded by Record.cpp
+//   change_log(seq, database_oid, record_oid, kind, change_count)
+//                               every record change in commit order, with the database's
+//                               change count after it; kind is the notification's type
 // Every change (database created or deleted, record written or deleted) is one IMMEDIATE
-// transaction that also updates its database's row.
+// transaction that also updates its database's row, and logs a record change. A volume of
+// format 1 (no change_log) is given the table when it is opened writable; opened read-only,
+// it is used without the log.
 //
 // In memory: a Store per opened volume; a Database per database this process has opened
 // (kept after its handles close, so reopening in another order does not reread it); an
@@ -18,15 +23,21 @@
 // record (Cursor), so the place survives other handles' changes without being touched.
 //
 // Keeping in step: a change made in this process updates every index of its database at
-// once and bumps the in-memory change count with the row's. At each call the store asks
-// SQLite's data_version whether another connection committed; if so, each known database
-// re-reads its row and, when its change count differs, drops its indexes to rebuild them on
-// next use. Handles need nothing: their keys stay meaningful in the rebuilt order.
+// once and records the change count the row got. At each call the store asks SQLite's
+// data_version whether another connection committed; if so, in one read snapshot, it reads
+// the log after the last entry it saw and gives each entry to its database, which applies
+// the one following its own count (O(log n): the record as the file has it now is put in,
+// or taken out, of each index) and posts it to its handles with a request; entries it holds
+// already (its own process's) are skipped. Then each known database re-reads its row: a
+// count that still differs (the log pruned past it, a read-only old volume, a damaged log)
+// drops its indexes to rebuild them on next use, without notifications for what was missed.
+// Writers prune the log themselves, every 256th entry down to the newest 65,536, and never
+// wait for a reader: one that fell further behind rebuilds instead.
 //
-// Other processes' notifications (not done yet) fit the same path: each transaction would
-// also append (database, record, kind) to a change log, and the resync above would read the
-// log from the change count it last saw, update the indexes from it instead of rebuilding,
-// and post to the local handles as Database::recordWritten does.
+// Waking: a program waiting in GetMessage makes no store call. While a handle with a
+// notification request is open, a VolumeWatch thread waits on inotify for writes to the
+// volume and its -wal and posts one WM_NULL; the queue's delivery then refreshes the store
+// on the window thread, which posts the notifications. No store work is done off it.
 //
 // Invariants:
 //   1. OIDs come only from volume.next_oid, which only grows: OIDs are unique in a volume,

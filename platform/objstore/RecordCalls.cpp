@@ -117,9 +117,12 @@ CEOID writeRecord(DbHandle& handle, CEOID oid, WORD count, const CEPROPVAL* valu
     if (!applyWrite(record, values, count)) return volume.rollback(), fail(ERROR_INVALID_PARAMETER);
     CEOID written = oid ? (volume.updateRecord(oid, record) ? oid : 0) : volume.insertRecord(database.oid(), record);
     auto grown = static_cast<std::int64_t>(record.size()) - oldSize;
-    if (!written || !volume.touchDatabase(database.oid(), oid ? 0 : 1, grown) || !volume.commit())
+    UINT kind = oid ? DB_CEOID_CHANGED : DB_CEOID_CREATED;
+    std::uint64_t changeCount = 0;
+    if (!written || !volume.touchDatabase(database.oid(), written, kind, oid ? 0 : 1, grown, changeCount) ||
+        !volume.commit())
         return volume.rollback(), CEOID{0};
-    database.recordWritten(written, record, oid == 0, &handle);
+    database.recordWritten(written, record, oid == 0, &handle, changeCount);
     return written;
 }
 
@@ -199,8 +202,11 @@ BOOL CeDeleteRecord(HANDLE hDatabase, CEOID oidRecord) {
     if (!record && oidRecord && volume.lastQueryFailed()) return volume.rollback(), FALSE;
     if (!record || parent != database.oid()) return volume.rollback(), fail(ERROR_INVALID_PARAMETER);
     auto size = static_cast<std::int64_t>(record->size());
-    if (!volume.removeRecord(oidRecord) || !volume.touchDatabase(database.oid(), -1, -size) || !volume.commit())
+    std::uint64_t changeCount = 0;
+    if (!volume.removeRecord(oidRecord) ||
+        !volume.touchDatabase(database.oid(), oidRecord, DB_CEOID_RECORD_DELETED, -1, -size, changeCount) ||
+        !volume.commit())
         return volume.rollback(), FALSE;
-    database.recordDeleted(oidRecord, handle);
+    database.recordDeleted(oidRecord, handle, changeCount);
     return TRUE;
 }

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 #include "ceobjstore.h"
 #include "cewchar.h"
@@ -93,7 +94,8 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
         setVolumeError(ERROR_ACCESS_DENIED, path + ": the volume belongs to another user");
         return nullptr;
     }
-    if (!volumefile::check(path)) return nullptr;
+    std::int32_t format = 0;
+    if (!volumefile::check(path, format)) return nullptr;
     int rc = SQLITE_OK;
     sqlite3* db = volumefile::connect(path, false, rc);
     // The busy wait is set first so that the switch to WAL waits for other writers too; a
@@ -102,12 +104,16 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
     const char* setup =
         readOnly ? "PRAGMA synchronous = FULL;" : "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;";
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
+    // A file of the previous format gets the change log; one that cannot be written is used
+    // without it, and other processes' changes are then found by rereading.
+    if (rc == SQLITE_OK && !readOnly && format == volumefile::c_previousSchemaVersion) rc = volumefile::migrate(db);
     if (rc != SQLITE_OK) {
         setVolumeError(errorFromSqlite(rc), path + ": cannot open the volume: " + reasonFromSqlite(db, rc));
         sqlite3_close(db);
         return nullptr;
     }
     std::unique_ptr<Volume> volume(new Volume(path, db));
+    volume->m_hasChangeLog = volumefile::formatOf(db) == volumefile::c_schemaVersion;
     bool changed;
     if (!volume->changedElsewhere(changed)) return nullptr;
     return volume;
@@ -340,17 +346,76 @@ bool Volume::removeRecord(CEOID oid) {
     return rc == SQLITE_DONE || fail(rc, "delete the record");
 }
 
-bool Volume::touchDatabase(CEOID oid, std::int64_t records, std::int64_t bytes) {
-    auto update = statement(
-        "UPDATE databases SET record_count = record_count + ?, size = size + ?, modified = ?, "
-        "change_count = change_count + 1 WHERE oid = ?");
-    update->bind(1, records).bind(2, bytes).bind(3, static_cast<std::int64_t>(nowAsFileTime())).bind(4, oid);
-    int rc = update->step();
-    if (rc != SQLITE_DONE) return fail(rc, "update the database");
-    if (sqlite3_changes(m_db) == 1) return true;
-    // Another process deleted the database under this one's handles.
-    setVolumeError(ERROR_INVALID_HANDLE, m_path + ": the database no longer exists");
-    return false;
+bool Volume::touchDatabase(CEOID oid, CEOID record, UINT kind, std::int64_t records, std::int64_t bytes,
+                           std::uint64_t& changeCount) {
+    {
+        auto update = statement(
+            "UPDATE databases SET record_count = record_count + ?, size = size + ?, modified = ?, "
+            "change_count = change_count + 1 WHERE oid = ? RETURNING change_count");
+        update->bind(1, records).bind(2, bytes).bind(3, static_cast<std::int64_t>(nowAsFileTime())).bind(4, oid);
+        int rc = update->step();
+        if (rc == SQLITE_DONE) {
+            // Another process deleted the database under this one's handles.
+            setVolumeError(ERROR_INVALID_HANDLE, m_path + ": the database no longer exists");
+            return false;
+        }
+        if (rc != SQLITE_ROW) return fail(rc, "update the database");
+        std::int64_t count = update->integer(0);
+        if (count <= 0) return damaged("damaged database " + hexText(oid) + ": a negative count");
+        changeCount = static_cast<std::uint64_t>(count);
+    }
+    if (!m_hasChangeLog) return true;
+    auto insert = statement("INSERT INTO change_log (database_oid, record_oid, kind, change_count) VALUES (?, ?, ?, ?)");
+    insert->bind(1, oid).bind(2, record).bind(3, kind).bind(4, static_cast<std::int64_t>(changeCount));
+    int rc = insert->step();
+    if (rc != SQLITE_DONE) return fail(rc, "log the change");
+    std::int64_t seq = sqlite3_last_insert_rowid(m_db);
+    if (seq % c_logPruneEvery) return true;
+    rc = statement("DELETE FROM change_log WHERE seq <= ?")->bind(1, seq - c_logKept).step();
+    return rc == SQLITE_DONE || fail(rc, "prune the change log");
+}
+
+std::optional<std::int64_t> Volume::lastLoggedSeq() {
+    auto query = statement("SELECT coalesce(max(seq), 0) FROM change_log");
+    int rc = query->step();
+    if (rc != SQLITE_ROW) return fail(rc, "read the change log"), std::nullopt;
+    return query->integer(0);
+}
+
+std::optional<LoggedChanges> Volume::changesAfter(std::int64_t seq, size_t limit) {
+    auto query = statement(
+        "SELECT seq, database_oid, record_oid, kind, change_count FROM change_log WHERE seq > ? ORDER BY seq LIMIT ?");
+    query->bind(1, seq).bind(2, static_cast<std::int64_t>(limit) + 1);
+    LoggedChanges read;
+    read.lastSeq = seq;
+    int rc;
+    for (size_t rows = 0; (rc = query->step()) == SQLITE_ROW; ++rows) {
+        if (rows == limit) {
+            read.complete = false;
+            break;
+        }
+        read.lastSeq = query->integer(0);
+        std::int64_t database = query->integer(1), record = query->integer(2), kind = query->integer(3),
+                     count = query->integer(4);
+        // The rows are another process's word: only what a writer could have logged is used.
+        bool known = kind == DB_CEOID_CREATED || kind == DB_CEOID_CHANGED || kind == DB_CEOID_RECORD_DELETED;
+        if (!known || !isOid(database) || !isOid(record) || count <= 0) continue;
+        read.entries.push_back({read.lastSeq, static_cast<CEOID>(database), static_cast<CEOID>(record),
+                                static_cast<UINT>(kind), static_cast<std::uint64_t>(count)});
+    }
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) return fail(rc, "read the change log"), std::nullopt;
+    return read;
+}
+
+bool Volume::beginSnapshot() {
+    if (!sqlite3_get_autocommit(m_db)) return true;
+    int rc = sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
+    m_inSnapshot = rc == SQLITE_OK;
+    return m_inSnapshot || fail(rc, "read the volume");
+}
+
+void Volume::endSnapshot() {
+    if (std::exchange(m_inSnapshot, false)) sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
 }
 
 }  // namespace ce::objstore

@@ -37,6 +37,22 @@ struct DatabaseRow {
     std::uint64_t changeCount = 0;  // grows with every change to the database or its records
 };
 
+// One committed record change as the change log holds it.
+struct LoggedChange {
+    std::int64_t seq = 0;
+    CEOID database = 0;
+    CEOID record = 0;
+    UINT kind = 0;                  // DB_CEOID_CREATED, DB_CEOID_CHANGED or DB_CEOID_RECORD_DELETED
+    std::uint64_t changeCount = 0;  // the database's change count after the change
+};
+
+// The log's entries after a point, as far as they were read.
+struct LoggedChanges {
+    std::vector<LoggedChange> entries;  // the well-formed ones; a damaged row is left out
+    std::int64_t lastSeq = 0;           // the last seq read, well-formed or not
+    bool complete = true;               // false when more rows followed than were read
+};
+
 class Volume {
 public:
     // Opens the file, creating an empty volume when it does not exist (`created` then
@@ -79,9 +95,26 @@ public:
     CEOID insertRecord(CEOID database, const Record& record);
     bool updateRecord(CEOID oid, const Record& record);
     bool removeRecord(CEOID oid);
-    // Adds to a database's record count and size, stamps its modification time and counts
-    // the change.
-    bool touchDatabase(CEOID oid, std::int64_t records, std::int64_t bytes);
+    // Adds to a database's record count and size, stamps its modification time, counts the
+    // change (`changeCount` gets the count after it) and logs it for other processes.
+    bool touchDatabase(CEOID oid, CEOID record, UINT kind, std::int64_t records, std::int64_t bytes,
+                       std::uint64_t& changeCount);
+
+    // Whether the file has the change log: a read-only volume of the previous format has not.
+    bool hasChangeLog() const { return m_hasChangeLog; }
+    // The newest entry's seq (0 when the log is empty); nothing when it cannot be read.
+    std::optional<std::int64_t> lastLoggedSeq();
+    // At most `limit` entries after `seq`, in commit order; nothing when they cannot be read.
+    std::optional<LoggedChanges> changesAfter(std::int64_t seq, size_t limit);
+    // Holds one snapshot of the file across several queries, unless a change is under way
+    // (which holds the file already).
+    bool beginSnapshot();
+    void endSnapshot();
+
+    // The log keeps about this many of the newest entries; writers prune it once every
+    // c_logPruneEvery entries, so no reader can hold them up.
+    static constexpr std::int64_t c_logKept = 65536;
+    static constexpr std::int64_t c_logPruneEvery = 256;
 
 private:
     Volume(std::string path, sqlite3* db);
@@ -93,6 +126,8 @@ private:
 
     std::string m_path;
     bool m_batch = false;
+    bool m_hasChangeLog = false;
+    bool m_inSnapshot = false;
     sqlite3* m_db;
     std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
     std::int64_t m_dataVersion = -1;
@@ -102,15 +137,23 @@ private:
 // The volume file's layout and the checks that refuse a foreign or damaged file.
 namespace volumefile {
 constexpr std::int32_t c_applicationId = 0x4F52564E;  // "ORVN"
-constexpr std::int32_t c_schemaVersion = 1;
+constexpr std::int32_t c_schemaVersion = 2;
+// The format before the change log; opened, and migrated when the file can be written.
+constexpr std::int32_t c_previousSchemaVersion = 1;
 // How long a connection waits for another process's lock before giving up.
 constexpr int c_lockWaitMilliseconds = 5000;
 // Creates a volume at `path` (mode 0600), empty or filled by `fill` under the private name it
 // is built under, before it is linked into place; false with the volume error set. A volume
 // another process made meanwhile is kept.
 bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill = nullptr);
-// Checks an existing file without writing to it; false with the volume error set.
-bool check(const std::string& path);
+// Checks an existing file without writing to it and tells its format; false with the volume
+// error set.
+bool check(const std::string& path, std::int32_t& version);
+// Brings a volume of the previous format to the current one (the change log added), in one
+// transaction; an SQLite result code.
+int migrate(sqlite3* db);
+// The format a connection's file says it has (user_version), -1 when it cannot be read.
+std::int32_t formatOf(sqlite3* db);
 // A connection that waits for locks. A volume in a folder this process cannot write, with no
 // writer's log beside it, is opened as immutable: SQLite could not make its lock files there.
 // Null, or a connection to close, with `rc` set on failure.

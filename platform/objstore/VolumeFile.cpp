@@ -15,7 +15,8 @@ namespace ce::objstore::volumefile {
 
 namespace {
 
-constexpr char c_schema[] = R"sql(
+// The layout of the previous format, which a writable open migrates by adding the change log.
+constexpr char c_previousSchema[] = R"sql(
 CREATE TABLE volume (next_oid INTEGER NOT NULL);
 INSERT INTO volume VALUES (1);
 CREATE TABLE databases (
@@ -40,6 +41,21 @@ CREATE TABLE records (
 CREATE INDEX records_by_database ON records (database_oid, oid);
 )sql";
 
+// Every committed record change, in commit order, for other processes to follow (see
+// ObjectStore.cpp). seq is the rowid: pruning keeps the newest rows, so it only grows.
+constexpr char c_changeLogSchema[] = R"sql(
+CREATE TABLE change_log (
+  seq INTEGER PRIMARY KEY,
+  database_oid INTEGER NOT NULL,
+  record_oid INTEGER NOT NULL,
+  kind INTEGER NOT NULL,
+  change_count INTEGER NOT NULL);
+)sql";
+
+std::string schemaOf(std::int32_t version) {
+    return version == c_previousSchemaVersion ? c_previousSchema : std::string(c_previousSchema) + c_changeLogSchema;
+}
+
 constexpr char c_sqliteMagic[] = "SQLite format 3";  // 16 bytes with its terminator
 constexpr size_t c_headerSize = 100;
 
@@ -63,6 +79,14 @@ bool failWithErrno(const std::string& path, const char* action) {
     return false;
 }
 
+bool knownFormat(std::int32_t version) {
+    return version == c_schemaVersion || version == c_previousSchemaVersion;
+}
+
+std::string formatProblem(std::int32_t version) {
+    return "volume format " + std::to_string(version) + " is not the supported format " + std::to_string(c_schemaVersion);
+}
+
 bool checkHeader(const std::string& path) {
     // A FIFO or device would block the read (or never end it): only a regular file is a
     // volume. Opened without blocking, and asked again once open, in case it was swapped.
@@ -82,11 +106,10 @@ bool checkHeader(const std::string& path) {
         return refuse(path, "not an object store volume (not an SQLite file)");
     if (bigEndianAt(header, 68) != c_applicationId)
         return refuse(path, "not an object store volume (an SQLite file of another application)");
+    // The file's own header may lag a migration still in the write-ahead log: the format that
+    // decides is the one SQLite reads (checkContent).
     std::int32_t version = bigEndianAt(header, 60);
-    if (version != c_schemaVersion)
-        return refuse(path, "volume format " + std::to_string(version) + " is not the supported format " +
-                                std::to_string(c_schemaVersion));
-    return true;
+    return knownFormat(version) || refuse(path, formatProblem(version));
 }
 
 // Every table, index, view and trigger of a file, by name: type, table and the SQL that made it.
@@ -109,18 +132,21 @@ int readSchema(sqlite3* db, Schema& schema) {
     return rc == SQLITE_OK ? ended : rc;
 }
 
-// The schema a new volume gets, made once in memory.
-const Schema& ourSchema() {
-    static const Schema schema = [] {
-        Schema made;
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
-            sqlite3_exec(db, c_schema, nullptr, nullptr, nullptr) == SQLITE_OK)
-            readSchema(db, made);
-        sqlite3_close(db);
-        return made;
-    }();
-    return schema;
+Schema madeInMemory(const std::string& sql) {
+    Schema made;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK)
+        readSchema(db, made);
+    sqlite3_close(db);
+    return made;
+}
+
+// The schema a volume of this format has, made once in memory.
+const Schema& ourSchema(std::int32_t version) {
+    static const Schema current = madeInMemory(schemaOf(c_schemaVersion));
+    static const Schema previous = madeInMemory(schemaOf(c_previousSchemaVersion));
+    return version == c_previousSchemaVersion ? previous : current;
 }
 
 std::string printable(const std::string& name) {
@@ -140,8 +166,8 @@ std::string withArticle(const std::string& kind) {
 
 // What in the file differs from the schema we make, or nothing. A trigger, view or column we
 // did not make could change what a write does, so such a file is not trusted.
-std::string schemaDifference(const Schema& found) {
-    const Schema& ours = ourSchema();
+std::string schemaDifference(const Schema& found, std::int32_t version) {
+    const Schema& ours = ourSchema(version);
     if (ours.empty()) return "cannot make the volume schema to compare with";
     for (const auto& [name, entry] : found) {
         auto expected = ours.find(name);
@@ -158,13 +184,16 @@ std::string schemaDifference(const Schema& found) {
     return {};
 }
 
-bool checkContent(const std::string& path) {
+bool checkContent(const std::string& path, std::int32_t& version) {
     int rc = SQLITE_OK;
     sqlite3* db = connect(path, true, rc);
     Schema schema;
     if (rc == SQLITE_OK) rc = readSchema(db, schema);
     std::string why;
-    if (rc == SQLITE_OK) why = schemaDifference(schema);
+    if (rc == SQLITE_OK) {
+        version = formatOf(db);
+        why = knownFormat(version) ? schemaDifference(schema, version) : formatProblem(version);
+    }
     std::string integrity;
     if (rc == SQLITE_OK && why.empty()) {
         sqlite3_stmt* statement = nullptr;
@@ -205,7 +234,7 @@ bool writeSchema(const std::string& path) {
                           "; PRAGMA user_version = " + std::to_string(c_schemaVersion) +
                           "; PRAGMA journal_mode = WAL; BEGIN;";
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, pragmas.c_str(), nullptr, nullptr, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_exec(db, c_schema, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, schemaOf(c_schemaVersion).c_str(), nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     std::string message = db ? sqlite3_errmsg(db) : "out of memory";
     sqlite3_close(db);
@@ -252,8 +281,31 @@ bool create(const std::string& path, const std::function<bool(const std::string&
     return ok;
 }
 
-bool check(const std::string& path) {
-    return checkHeader(path) && checkContent(path);
+bool check(const std::string& path, std::int32_t& version) {
+    return checkHeader(path) && checkContent(path, version);
+}
+
+int migrate(sqlite3* db) {
+    // Inside the write lock the format is read again: another process may have migrated it.
+    int rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) return rc;
+    if (formatOf(db) == c_previousSchemaVersion) {
+        std::string sql = std::string(c_changeLogSchema) + "PRAGMA user_version = " + std::to_string(c_schemaVersion);
+        rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    }
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    return rc;
+}
+
+std::int32_t formatOf(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    std::int32_t version = -1;
+    if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        version = sqlite3_column_int(statement, 0);
+    sqlite3_finalize(statement);
+    return version;
 }
 
 sqlite3* connect(const std::string& path, bool readOnly, int& rc) {

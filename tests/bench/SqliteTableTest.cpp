@@ -27,7 +27,7 @@ protected:
     }
     static void TearDownTestSuite() {
         ce::objstore::setVolumePath("");
-        removeDatabaseFile(benchFile(c_count, "vol"));
+        removeDatabaseFile(benchFile(c_count, StoreVolume::c_fileSuffix));
         removeDatabaseFile(benchFile(c_count, "sqlite"));
         rmdir(c_folder.c_str());
         setBenchDirectory("");

@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override {
         ce::objstore::setVolumePath("");
-        for (std::uint32_t count : {c_count, c_other}) removeDatabaseFile(benchFile(count, "vol"));
+        for (std::uint32_t count : {c_count, c_other}) removeDatabaseFile(benchFile(count, StoreVolume::c_fileSuffix));
         rmdir(m_folder.c_str());
         setBenchDirectory("");
     }
