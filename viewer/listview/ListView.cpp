@@ -117,9 +117,26 @@ LRESULT ListView::onModelChange(UINT message, WPARAM index, LPARAM, BOOL&) {
     // model was emptied: it is never taken for a model of its own.
     if (message == Nevo::EventSource::NotifyListChanged)
         Invalidate(TRUE);
-    else
+    else if (message == Nevo::EventSource::NotifyItemChanged)
         repaintRow(static_cast<UINT>(index));
+    else
+        repaintFrom(static_cast<UINT>(index));
     return 0;
+}
+
+// An item inserted or removed moves every row after it, and may add or take away the mark
+// that rows lie below.
+void ListView::repaintFrom(UINT index) {
+    if (index < m_top || m_rowHeight <= 0) {
+        Invalidate(TRUE);
+        return;
+    }
+    RECT client;
+    GetClientRect(&client);
+    LONG rows = static_cast<LONG>(index - m_top);
+    LONG top = rows < m_visible ? rows * m_rowHeight : client.bottom - m_rowHeight;
+    RECT below{client.left, top < 0 ? 0 : top, client.right, client.bottom};
+    InvalidateRect(&below, TRUE);
 }
 
 void ListView::repaintRow(UINT index) {

@@ -77,6 +77,7 @@ private:
     void edgeScroll(int y);
     void activate();
     void repaintRow(UINT index);
+    void repaintFrom(UINT index);
     LONG size() const;
 
     Nevo::App* m_app;

@@ -217,4 +217,15 @@ TEST_F(ListViewTest, ARefilledListKeepsTheSelectionNumber) {
     EXPECT_EQ(reports(), before + 1);
 }
 
+// Rows after an item removed or inserted move: all of them are painted again, not only the
+// row the item had.
+TEST_F(ListViewTest, RowsAfterARemovedItemMoveUpOnTheScreen) {
+    show(5);
+    ASSERT_FALSE(onScreen(u"Row F"));
+    m_model.removeItem(1);
+    pump();
+    EXPECT_FALSE(onScreen(u"Row B"));
+    EXPECT_TRUE(onScreen(u"Row F"));
+}
+
 }  // namespace
