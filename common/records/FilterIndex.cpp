@@ -7,6 +7,7 @@
 
 #include "core/Debug.h"
 #include "core/HeapCtrl.h"
+#include "records/MultiIndexListModel.h"
 #include "records/PropertyValues.h"
 
 namespace Nevo {
@@ -17,7 +18,8 @@ constexpr UINT c_noRange = static_cast<UINT>(-1);
 
 }  // namespace
 
-FilterIndex::FilterIndex(CEOID oid, CEPROPID propid, const CEGUID* volume) : m_propid(propid), m_db(oid, volume) {}
+FilterIndex::FilterIndex(CEOID oid, CEPROPID propid, const CEGUID* volume, MultiIndexListModel* owner)
+    : m_propid(propid), m_owner(owner), m_db(oid, volume) {}
 
 FilterIndex::~FilterIndex() {
     m_db.close();
@@ -80,13 +82,20 @@ CEOID FilterIndex::at(UINT position) {
 }
 
 // Counting a created or deleted record in or out of the range needs its place, which a deleted
-// record no longer has; seeking the bounds again is exact whatever the change was.
+// record no longer has; seeking the bounds again is exact whatever the change was. This
+// handle hears of a change after the model's own may have: the model's views are told again
+// when the range moved.
 int FilterIndex::handleDbNotification(CENOTIFICATION* notification) {
     if (!m_bounded) return 0;
     switch (notification->uType) {
     case DB_CEOID_CREATED:
     case DB_CEOID_RECORD_DELETED:
-    case DB_CEOID_CHANGED: applyBounds(); break;
+    case DB_CEOID_CHANGED: {
+        UINT start = m_rangeStart, end = m_rangeEnd;
+        applyBounds();
+        if (m_owner && (start != m_rangeStart || end != m_rangeEnd)) m_owner->rangeMoved();
+        break;
+    }
     default: break;
     }
     return 0;

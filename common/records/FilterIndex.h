@@ -10,9 +10,12 @@
 
 namespace Nevo {
 
+class MultiIndexListModel;
+
 class FilterIndex : public DbNotifListener {
 public:
-    FilterIndex(CEOID oid, CEPROPID propid, const CEGUID* volume);
+    // `owner` (may be null) hears when a change moves the range.
+    FilterIndex(CEOID oid, CEPROPID propid, const CEGUID* volume, MultiIndexListModel* owner = nullptr);
     ~FilterIndex() override;
     FilterIndex(const FilterIndex&) = delete;
     FilterIndex& operator=(const FilterIndex&) = delete;
@@ -34,6 +37,7 @@ private:
     static void freeBound(CEPROPVAL* bound);
 
     CEPROPID m_propid;
+    MultiIndexListModel* m_owner;
     CeDatabase m_db;
     UINT m_rangeStart = static_cast<UINT>(-1);
     UINT m_rangeEnd = 0;

@@ -22,7 +22,7 @@ void MultiIndexListModel::addIndex(CEPROPID propid) {
         if (static_cast<FilterIndex*>(p->element())->getPropid() == propid) return;
     }
     CeDatabase* db = getDatabase();
-    m_indices->insertLast(new FilterIndex(db->getOid(), propid, db->getGuid()));
+    m_indices->insertLast(new FilterIndex(db->getOid(), propid, db->getGuid(), this));
 }
 
 void MultiIndexListModel::filter(const void* from, const void* to) {
@@ -34,6 +34,10 @@ void MultiIndexListModel::filter(const void* from, const void* to) {
 
 void MultiIndexListModel::clearFilter() {
     m_filtered = false;
+}
+
+void MultiIndexListModel::rangeMoved() {
+    if (m_filtered) notify(NotifyListChanged, reinterpret_cast<WPARAM>(this), 0);
 }
 
 UINT MultiIndexListModel::size() const {

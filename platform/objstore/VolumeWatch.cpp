@@ -87,14 +87,25 @@ void VolumeWatch::changed() {
     if (!m_changed.exchange(true)) gwe::MessageQueue::instance().post(nullptr, WM_NULL, 0, 0);
 }
 
+// A write to the log comes before the commit is visible: SQLite publishes it in the shared
+// index afterwards, which no event tells of, so a look woken by the write itself may find
+// nothing new. Once the folder has been quiet for a moment, one more look is asked for.
 void VolumeWatch::run() {
+    constexpr int c_settleMs = 50;
     pollfd watched[2] = {{m_inotify, POLLIN, 0}, {m_stopPipe[0], POLLIN, 0}};
     const std::string log = m_volumeName + "-wal";
     alignas(inotify_event) char buffer[4096];
+    int timeout = -1;
     for (;;) {
-        if (::poll(watched, 2, -1) < 0) {
+        int ready = ::poll(watched, 2, timeout);
+        if (ready < 0) {
             if (errno == EINTR) continue;
             return;
+        }
+        if (ready == 0) {
+            timeout = -1;
+            changed();
+            continue;
         }
         if (watched[1].revents) return;
         ssize_t length = ::read(m_inotify, buffer, sizeof buffer);
@@ -107,7 +118,10 @@ void VolumeWatch::run() {
             if ((event->mask & IN_Q_OVERFLOW) || name == m_volumeName || name == log) ours = true;
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
-        if (ours) changed();
+        if (ours) {
+            changed();
+            timeout = c_settleMs;
+        }
     }
 }
 

@@ -52,10 +52,15 @@ TEST_F(MultiIndex, StringBoundsAreCopiedAndAppliedAgainAfterChanges) {
     from = u"zz", to = u"zz";  // the caller's text may change or go
     EXPECT_EQ(model.size(), 2u);
     EXPECT_EQ(rowOf(model.at(0)), (Row{2, u"m"}));
+    model.addObserver(m_observer.handle());
     put(6, u"mm");
     pump();
     EXPECT_EQ(model.size(), 3u);
     EXPECT_EQ(rowOf(model.at(1)), (Row{6, u"mm"}));
+    // The range's own notice comes after the model's: the views hear of the new size then.
+    Notices seen = notices();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), (std::pair<UINT, WPARAM>{0x8002, reinterpret_cast<WPARAM>(&model)}));
 }
 
 TEST_F(MultiIndex, TheRangeHoldsExactlyTheRecordsWithinTheBoundsAfterChanges) {

@@ -33,6 +33,6 @@ wait
 grep -q done other.txt || fail "the other program failed: $(cat other.log)"
 # The last screen lists exactly the store's names, in order.
 shown=$(cut -f2 all.txt | grep -xE 'Anchor|Bolt|Clamp|Gear|Nut|Screw|Washer' | tr '\n' ' ')
-stored=$(cedb show Parts | grep -oP '0x0001001f\tLPWSTR\t\K.*' | tr '\n' ' ')
+stored=$(cedb show Parts --sort 0x0001001f | sed -n 's/^  0x0001001f LPWSTR //p' | tr '\n' ' ')
 [[ $shown == "$stored" ]] || fail "shown: $shown; stored: $stored"
 echo "livelist follows other programs: passed"
