@@ -14,7 +14,7 @@ const char* const c_usage =
     "first sort order), and follows every change another program makes to them (cedb put,\n"
     "cedb rm) as it happens. With --filter, the Filter button shows only the records whose\n"
     "SORTPROP lies between FROM and TO (strings for a string property, numbers otherwise)\n"
-    "and All shows every record again.\n"
+    "and All shows every record again. Up, Down and a tap select a record; Ctrl+Q quits.\n"
     "\n"
     "Exit codes: 0 closed, 1 usage error, 2 the database cannot be shown.\n";
 

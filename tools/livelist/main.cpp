@@ -94,6 +94,11 @@ int main(int argc, char** argv) {
 
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // Ctrl+Q quits, as in the viewer.
+        if (msg.message == WM_KEYDOWN && msg.wParam == 'Q' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+            window.DestroyWindow();
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
