@@ -1,13 +1,11 @@
 // A database model while another program changes the database: the second process is this
 // test program started again. Its changes reach the model in commit order, and afterwards the
 // model reads as the database does.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <thread>
 
 #include "common/records/RecordModelFixture.h"
+#include "support/SelfChild.h"
 
 namespace records_test {
 namespace {
@@ -48,16 +46,9 @@ TEST_F(OtherProcess, ChangesReachTheModelInCommitOrderAndItsItemsMatchAFreshRead
     model.addObserver(m_observer.handle());
     ASSERT_EQ(rows(model), fresh());
 
-    pid_t child = fork();
-    if (child == 0) {
-        setenv(c_writerVolume, m_scratch.file("test.vol").c_str(), 1);
-        execl("/proc/self/exe", "common_tests", "--gtest_filter=OtherProcessWriter.DISABLED_Writes",
-              "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    pid_t child = test_support::startSelf("OtherProcessWriter.DISABLED_Writes", c_writerVolume,
+                                          m_scratch.file("test.vol"));
+    ASSERT_TRUE(test_support::exitedCleanly(child));
 
     // The program waits in its message loop, as a window would: the store wakes it.
     std::vector<std::pair<UINT, CEOID>> told;

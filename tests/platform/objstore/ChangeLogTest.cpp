@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "TempVolume.h"
+#include "support/SelfChild.h"
 #include "gwe/MessageQueue.h"
 #include "objstore/Volume.h"
 #include "winuser.h"
@@ -41,21 +42,11 @@ CEOID putValue(HANDLE db, LONG value, CEOID oid = 0) {
 // "puts" adds `count` records; "batch" adds them in one batch; "listen" opens the database
 // with a notification request, says so with "<volume>.listening" and waits for messages.
 pid_t startChild(const std::string& volume, const char* action, int count = 0) {
-    pid_t child = fork();
-    if (child == 0) {
-        setenv(c_childAction, (volume + "|" + action + "|" + std::to_string(count)).c_str(), 1);
-        execl("/proc/self/exe", "platform_tests", "--gtest_filter=ChangeLogChild.DISABLED_Works",
-              "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    return child;
+    return test_support::startSelf("ChangeLogChild.DISABLED_Works", c_childAction,
+                                   volume + "|" + action + "|" + std::to_string(count));
 }
 
-bool exitedCleanly(pid_t child) {
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
+using test_support::exitedCleanly;
 
 TEST(ChangeLogChild, DISABLED_Works) {
     const char* given = getenv(c_childAction);

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "TempVolume.h"
+#include "support/SelfChild.h"
 
 namespace objstore_test {
 namespace {
@@ -29,21 +30,12 @@ void writeFile(const std::string& path, const std::string& content) {
 // to the database "shared" of the volume and then exits ("exit"), is killed ("die"), or
 // keeps the database open until the file "<volume>.release" appears ("hold").
 pid_t startChild(const std::string& volume, LONG value, const char* ending) {
-    pid_t child = fork();
-    if (child == 0) {
-        std::string action = volume + "|" + std::to_string(value) + "|" + ending;
-        setenv(c_childAction, action.c_str(), 1);
-        execl("/proc/self/exe", "platform_tests", "--gtest_filter=VolumeChild.DISABLED_WritesOneRecord",
-              "--gtest_also_run_disabled_tests", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    return child;
+    return test_support::startSelf("VolumeChild.DISABLED_WritesOneRecord", c_childAction,
+                                   volume + "|" + std::to_string(value) + "|" + ending);
 }
 
 int waitFor(pid_t child) {
-    int status = 0;
-    waitpid(child, &status, 0);
-    return status;
+    return test_support::waitStatus(child);
 }
 
 int runChild(const std::string& volume, LONG value, bool die) {
