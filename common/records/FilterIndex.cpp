@@ -84,7 +84,7 @@ CEOID FilterIndex::at(UINT position) {
 // Counting a created or deleted record in or out of the range needs its place, which a deleted
 // record no longer has; seeking the bounds again is exact whatever the change was. This
 // handle hears of a change after the model's own may have: the model's views are told again
-// when the range moved.
+// when the range moved or a record in it may have changed.
 int FilterIndex::handleDbNotification(CENOTIFICATION* notification) {
     if (!m_bounded) return 0;
     switch (notification->uType) {
@@ -93,7 +93,10 @@ int FilterIndex::handleDbNotification(CENOTIFICATION* notification) {
     case DB_CEOID_CHANGED: {
         UINT start = m_rangeStart, end = m_rangeEnd;
         applyBounds();
-        if (m_owner && (start != m_rangeStart || end != m_rangeEnd)) m_owner->rangeMoved();
+        // A changed record may sit in the range without moving it; the model's own notice
+        // names its place in the whole order, not in the filtered list.
+        bool moved = start != m_rangeStart || end != m_rangeEnd;
+        if (m_owner && (moved || notification->uType == DB_CEOID_CHANGED)) m_owner->rangeChanged();
         break;
     }
     default: break;

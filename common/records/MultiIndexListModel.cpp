@@ -36,7 +36,7 @@ void MultiIndexListModel::clearFilter() {
     m_filtered = false;
 }
 
-void MultiIndexListModel::rangeMoved() {
+void MultiIndexListModel::rangeChanged() {
     if (m_filtered) notify(NotifyListChanged, reinterpret_cast<WPARAM>(this), 0);
 }
 

@@ -28,8 +28,8 @@ public:
     // While filtered, the number of records in all ranges, so that size and at agree.
     UINT size() const override;
     ListItem* at(UINT index) override;
-    // An index's range moved after a change: while filtered, the views are told.
-    void rangeMoved();
+    // An index's range moved, or a record in it changed: while filtered, the views are told.
+    void rangeChanged();
 
 private:
     Sequence* m_indices;

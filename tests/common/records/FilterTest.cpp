@@ -45,7 +45,9 @@ TEST_F(MultiIndex, BoundsSelectTheRecordsWithinThemBothIncluded) {
 }
 
 TEST_F(MultiIndex, StringBoundsAreCopiedAndAppliedAgainAfterChanges) {
-    put(1, u"b"), put(2, u"m"), put(3, u"c"), put(4, u"n"), put(5, u"a");
+    put(1, u"b");
+    CEOID m = put(2, u"m");
+    put(3, u"c"), put(4, u"n"), put(5, u"a");
     FilteredModel model(c_name);
     std::u16string from = u"m", to = u"n";
     model.filter(from.c_str(), to.c_str());
@@ -61,6 +63,13 @@ TEST_F(MultiIndex, StringBoundsAreCopiedAndAppliedAgainAfterChanges) {
     Notices seen = notices();
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.back(), (std::pair<UINT, WPARAM>{0x8002, reinterpret_cast<WPARAM>(&model)}));
+    // A record changed within the range moves nothing, but its row must be drawn again.
+    put(2, u"ma", m);
+    pump();
+    seen = notices();
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), (std::pair<UINT, WPARAM>{0x8002, reinterpret_cast<WPARAM>(&model)}));
+    EXPECT_EQ(rowOf(model.at(0)), (Row{2, u"ma"}));
 }
 
 TEST_F(MultiIndex, TheRangeHoldsExactlyTheRecordsWithinTheBoundsAfterChanges) {
