@@ -1,0 +1,75 @@
+#include "Journal.h"
+
+namespace crashcheck {
+
+bool Journal::feed(const std::string& line) {
+    size_t space = line.find(' ');
+    std::string verb = line.substr(0, space), rest = space == std::string::npos ? "" : line.substr(space + 1);
+    if (verb == "fail") return m_writerFailure = rest, true;
+    if (verb == "batch") return clearPending(), true;
+    if (verb == "closing") return m_closing = true;
+    if (verb == "batched") {
+        std::vector<Change> batch = std::move(m_pending);
+        clearPending();
+        return commit(batch);
+    }
+    auto change = parseChange(rest);
+    if (!change) return m_problem = "an unreadable line from the writer: " + line.substr(0, 80), false;
+    if (verb == "intent") {
+        clearPending();
+        m_pending.push_back(*change);
+        m_single = true;
+        return true;
+    }
+    if (verb == "sub") return m_pending.push_back(*change), true;
+    if (verb == "done") {
+        clearPending();
+        return commit({*change});
+    }
+    return m_problem = "an unknown line from the writer: " + line.substr(0, 80), false;
+}
+
+bool Journal::commit(const std::vector<Change>& changes) {
+    for (const Change& change : changes)
+        if (!apply(m_committed, change))
+            return m_problem = "the writer reported a change that does not fit: " + format(change).substr(0, 80), false;
+    m_committedChanges += changes.size();
+    return true;
+}
+
+void Journal::clearPending() {
+    m_pending.clear();
+    m_single = m_closing = false;
+}
+
+Journal::Verdict Journal::settle(const VolumeImage& actual) {
+    Verdict verdict;
+    std::vector<std::string> absent = differences(m_committed, actual);
+    if (absent.empty()) {
+        verdict.pending = m_pending.empty() ? "nothing unfinished" : "the unfinished change absent";
+    } else if (m_single || m_closing) {
+        // The unfinished change or batch may have committed just before the kill: then all of it.
+        VolumeImage finished = m_committed;
+        bool fits = true;
+        for (Change change : m_pending) {
+            if (m_single && ((change.kind == Change::Kind::WriteRecord && !change.record) ||
+                             change.kind == Change::Kind::CreateDatabase))
+                fits = resolveNewOid(change, m_committed, actual);
+            fits = fits && apply(finished, change);
+        }
+        std::vector<std::string> there = fits ? differences(finished, actual) : absent;
+        if (there.empty()) {
+            verdict.pending = m_single ? "the unfinished change wholly there" : "the unfinished batch wholly there";
+            m_committedChanges += m_pending.size();
+        } else {
+            verdict.lost = there.size() < absent.size() ? there : absent;
+        }
+    } else {
+        verdict.lost = absent;
+    }
+    m_committed = actual;
+    clearPending();
+    return verdict;
+}
+
+}  // namespace crashcheck
