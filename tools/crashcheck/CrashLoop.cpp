@@ -32,21 +32,33 @@ struct Reopened {
     std::vector<std::string> damage;
 };
 
-// Everything that must hold of the volume whatever was written: the file, the catalogue,
-// the databases' information and orders.
+// The catalogue, the databases' information and orders through the store as it stands.
+void readThroughStore(Reopened& result, const std::string& which) {
+    std::string problem;
+    if (!ce::objstore::openVolume())
+        result.damage.push_back(which + "the volume is refused: " + ce::objstore::lastVolumeError());
+    else if (!(result.image = readVolume(problem)))
+        result.damage.push_back(which + "the catalogue cannot be read: " + problem);
+    else
+        for (std::string& found : consistencyProblems(*result.image)) result.damage.push_back(which + found);
+}
+
+// Everything that must hold of the volume whatever was written: the file; and the catalogue,
+// information and orders both through this process's store, kept open across the writer's
+// run and following its changes through the change log, and through a fresh one. The fresh
+// store stays open for the next run, its indexes built.
 Reopened reopen(const std::string& volume) {
     Reopened result;
     if (std::string problem = integrityProblem(volume); !problem.empty())
         result.damage.push_back("integrity check: " + problem);
-    ce::objstore::setVolumePath(volume);
-    std::string problem;
-    if (!ce::objstore::openVolume())
-        result.damage.push_back("the volume is refused: " + ce::objstore::lastVolumeError());
-    else if (!(result.image = readVolume(problem)))
-        result.damage.push_back("the catalogue cannot be read: " + problem);
-    else
-        for (std::string& found : consistencyProblems(*result.image)) result.damage.push_back(std::move(found));
+    Reopened kept;
+    readThroughStore(kept, "(store kept open) ");
     ce::objstore::closeVolume();
+    readThroughStore(result, "");
+    result.damage.insert(result.damage.end(), kept.damage.begin(), kept.damage.end());
+    if (kept.image && result.image)
+        for (const std::string& found : differences(*result.image, *kept.image))
+            result.damage.push_back("the store kept open sees otherwise: " + found);
     return result;
 }
 
@@ -113,7 +125,6 @@ int runCrashLoop(const LoopSettings& settings, std::ostream& out) {
     // A volume that does not exist yet is made here, before any writer.
     ce::objstore::setVolumePath(settings.volume);
     ce::objstore::openVolume();
-    ce::objstore::closeVolume();
     Reopened start = reopen(settings.volume);
     if (!start.image || !start.damage.empty()) {
         out << "the volume cannot be used: " << joined(start.damage) << "\n";
@@ -162,6 +173,7 @@ int runCrashLoop(const LoopSettings& settings, std::ostream& out) {
 }
 
 int checkVolumeOnly(const std::string& volume, std::ostream& out) {
+    ce::objstore::setVolumePath(volume);
     Reopened found = reopen(volume);
     if (found.damage.empty()) {
         out << "ok, " << found.image->databases.size() << " databases\n";

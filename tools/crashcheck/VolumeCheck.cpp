@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "OrderCheck.h"
 
 namespace crashcheck {
@@ -17,6 +19,7 @@ std::string integrityProblem(const std::string& path) {
         if (rc != SQLITE_ROW) break;
         const char* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
         std::string line = text ? text : "";
+        std::replace(line.begin(), line.end(), '\n', ' ');
         if (line != "ok") problem += (problem.empty() ? "" : "; ") + line;
     }
     if (rc != SQLITE_DONE && problem.empty()) problem = std::string("SQLite: ") + sqlite3_errmsg(db);
