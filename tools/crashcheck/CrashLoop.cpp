@@ -138,6 +138,10 @@ int runCrashLoop(const LoopSettings& settings, std::ostream& out) {
         ++kill;
         auto delay = std::chrono::milliseconds(std::uniform_int_distribution<unsigned>(0, settings.maxDelayMs)(random));
         size_t before = journal.committedChanges();
+        // Every other writer runs with no other connection to the volume, so that the next
+        // opener recovers the log from the file alone; the others beside this process's
+        // store, whose connection keeps the log's index alive across the kill.
+        if (kill % 2 == 0) ce::objstore::closeVolume();
         int fd = -1;
         pid_t child = startWriter(settings, random(), fd);
         if (child < 0) {
