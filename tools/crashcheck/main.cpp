@@ -15,7 +15,7 @@
 namespace {
 
 const char c_usage[] =
-    "usage: crashcheck [--kills N] [--seed N] [--volume PATH] [--max-delay MS]\n"
+    "usage: crashcheck [--kills N] [--seed N] [--volume PATH] [--max-delay MS] [--writer-program PATH]\n"
     "       crashcheck --check VOLUME\n";
 
 bool number(const char* text, unsigned long long& value) {
@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
             writer = true;
         } else if (option == "--volume" && hasValue) {
             settings.volume = argv[++i];
+        } else if (option == "--writer-program" && hasValue) {
+            settings.program = argv[++i];  // another writer, to check the checker
         } else if (option == "--check" && hasValue) {
             check = argv[++i];
         } else if (option == "--seed" && hasValue && number(argv[++i], value)) {

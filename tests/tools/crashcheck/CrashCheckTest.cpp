@@ -4,6 +4,10 @@
 
 #include "Journal.h"
 #include "OrderCheck.h"
+#include "VolumeCheck.h"
+#include "ceobjstore.h"
+#include "support/ScratchFolder.h"
+#include "winbase.h"
 
 namespace {
 
@@ -100,6 +104,46 @@ TEST(CrashCheckOrder, NumbersStringsDirectionUnknownsAndTies) {
     // By UTF-16 unit: "B" < "b" < the surrogates < U+FFE0; folded, "B" and "b" tie by OID.
     EXPECT_EQ(crashcheck::expectedOrder(database, {c_text, 0}), (Order{11, 10, 13, 12, 14}));
     EXPECT_EQ(crashcheck::expectedOrder(database, {c_text, CEDB_SORT_CASEINSENSITIVE}), (Order{10, 11, 13, 12, 14}));
+}
+
+// The image the checks compare is what the store holds: every type written from stored bytes
+// reads back as the same bytes, with the information's count and size.
+TEST(CrashCheckImage, EveryTypeReadsBackAsWritten) {
+    test_support::ScratchFolder scratch("crashcheck-test");
+    ce::objstore::setVolumePath(scratch.file("image.vol"));
+    SORTORDERSPEC byText{c_text, CEDB_SORT_CASEINSENSITIVE};
+    CEOID database = CeCreateDatabase(u"Image", 7, 1, &byText);
+    ASSERT_NE(database, 0u);
+    crashcheck::Properties written;
+    for (WORD type : {CEVT_I2, CEVT_I4, CEVT_R8, CEVT_BOOL, CEVT_UI2, CEVT_UI4, CEVT_FILETIME}) {
+        Bytes bytes(type == CEVT_I2 || type == CEVT_UI2 ? 2 : type == CEVT_R8 || type == CEVT_FILETIME ? 8 : 4);
+        for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(0x81 + i * type);
+        written[PROP_TAG(type, 1)] = bytes;
+    }
+    written[c_text] = text(u"a\U0001F600\uffe0");
+    written[PROP_TAG(CEVT_BLOB, 1)] = Bytes(40000, 0xA5);
+    written[PROP_TAG(CEVT_BLOB, 2)] = Bytes();
+    std::vector<CEPROPVAL> values;
+    for (auto& [propid, bytes] : written) values.push_back(crashcheck::propValOf(propid, bytes));
+    HANDLE handle = CeOpenDatabaseEx(nullptr, &database, nullptr, 0, 0, nullptr);
+    CEOID record = CeWriteRecordProps(handle, 0, static_cast<WORD>(values.size()), values.data());
+    CEOID emptied = CeWriteRecordProps(handle, 0, 1, values.data());  // then its one property deleted
+    CEPROPVAL removal{values.front().propid, 0, CEDB_PROPDELETE, {}};
+    ASSERT_TRUE(record && emptied && CeWriteRecordProps(handle, emptied, 1, &removal));
+    CloseHandle(handle);
+
+    std::string problem;
+    auto image = crashcheck::readVolume(problem);
+    auto problems = image ? crashcheck::consistencyProblems(*image) : std::vector<std::string>{};
+    ce::objstore::setVolumePath("");
+    ASSERT_TRUE(image) << problem;
+    const crashcheck::DatabaseImage& found = image->databases.at(database);
+    EXPECT_EQ(found.shape.name, "Image");
+    EXPECT_EQ(found.records.at(record), written);
+    EXPECT_TRUE(found.records.at(emptied).empty());
+    EXPECT_EQ(found.reportedCount, 2u);
+    EXPECT_EQ(found.reportedSize, crashcheck::recordSize(written) + crashcheck::recordSize({}));
+    EXPECT_TRUE(problems.empty()) << problems.front();
 }
 
 }  // namespace
