@@ -80,15 +80,20 @@ pid_t startWriter(const LoopSettings& settings, std::uint64_t seed, int& readFd)
 }
 
 struct WriterEnd {
+    bool ready = false;
     bool killed = false;  // false: it ended by itself before the kill
     int status = 0;
 };
 
-// Feeds the writer's lines to the journal until `delay` has passed, kills it, then reads
-// what it had written before the kill. A line cut by the kill is dropped.
-WriterEnd superviseWriter(pid_t child, int fd, std::chrono::milliseconds delay, Journal& journal, bool& protocolOk) {
+// Feeds the writer's lines to the journal until `delay` has passed since its start, or since
+// it said "ready" when `fromReady`, kills it, then reads what it had written before the
+// kill. A line cut by the kill is dropped.
+WriterEnd superviseWriter(pid_t child, int fd, std::chrono::milliseconds delay, bool fromReady, Journal& journal,
+                          bool& protocolOk) {
     WriterEnd end;
-    Clock::time_point deadline = Clock::now() + delay;
+    // A writer that is not ready within this time is killed all the same, and told so.
+    constexpr std::chrono::seconds c_readyLimit{20};
+    Clock::time_point deadline = Clock::now() + (fromReady ? c_readyLimit : delay);
     std::string buffer;
     char chunk[65536];
     for (;;) {
@@ -108,8 +113,15 @@ WriterEnd superviseWriter(pid_t child, int fd, std::chrono::milliseconds delay, 
         if (n <= 0) break;
         buffer.append(chunk, static_cast<size_t>(n));
         size_t start = 0;
-        for (size_t newline; (newline = buffer.find('\n', start)) != std::string::npos; start = newline + 1)
-            protocolOk = journal.feed(buffer.substr(start, newline - start)) && protocolOk;
+        for (size_t newline; (newline = buffer.find('\n', start)) != std::string::npos; start = newline + 1) {
+            std::string line = buffer.substr(start, newline - start);
+            if (line == "ready") {
+                if (fromReady && !end.killed) deadline = Clock::now() + delay;
+                end.ready = true;
+            } else {
+                protocolOk = journal.feed(line) && protocolOk;
+            }
+        }
         buffer.erase(0, start);
     }
     close(fd);
@@ -149,7 +161,10 @@ int runCrashLoop(const LoopSettings& settings, std::ostream& out) {
             return 1;
         }
         bool protocolOk = true;
-        WriterEnd end = superviseWriter(child, fd, delay, journal, protocolOk);
+        // Most kills are timed from the moment the writer has read the volume and starts
+        // changing it; one in eight from its start, to land in its opening of the volume.
+        bool fromReady = random() % 8 != 0;
+        WriterEnd end = superviseWriter(child, fd, delay, fromReady, journal, protocolOk);
         Reopened after = reopen(settings.volume);
         std::vector<std::string> failures = after.damage;
         if (!end.killed)
@@ -157,13 +172,14 @@ int runCrashLoop(const LoopSettings& settings, std::ostream& out) {
                                                   (journal.writerFailure().empty() ? "status " + std::to_string(end.status)
                                                                                    : journal.writerFailure()) + ")");
         if (!protocolOk) failures.push_back(journal.problem());
+        if (fromReady && end.killed && !end.ready) failures.push_back("the writer was not ready in 20 s");
         Journal::Verdict verdict;
         if (after.image) verdict = journal.settle(*after.image);
         for (const std::string& change : verdict.lost) failures.push_back("lost: " + change);
         lost += verdict.lost.size();
         damaged += !after.damage.empty();
-        writerFailures += !end.killed || !protocolOk;
-        out << "kill " << kill << " at " << delay.count() << " ms: ";
+        writerFailures += !end.killed || !protocolOk || (fromReady && !end.ready);
+        out << "kill " << kill << " at " << delay.count() << " ms" << (fromReady ? "" : " from the start") << ": ";
         if (failures.empty())
             out << "ok, " << journal.committedChanges() - before << " changes checked, " << verdict.pending << "\n";
         else

@@ -44,6 +44,7 @@ int Writer::run() {
     auto image = readVolume(problem);
     if (!image) return failed("reading the volume: " + problem), 3;
     m_image = std::move(*image);
+    tell("ready");
     while (step()) {}
     return 3;
 }

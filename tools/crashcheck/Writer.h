@@ -1,4 +1,5 @@
-// The writer: changes the volume at random for ever, telling each change on a file
+// The writer: says "ready" once it has read the volume, then changes it at random for ever,
+// telling each change on a file
 // descriptor before its call ("intent CHANGE", or for a batch "batch", then "closing" before
 // its commit) and after its call returned success ("done CHANGE"; in a batch "sub CHANGE"
 // for each change, "batched" once the batch committed). A call that fails is told as
