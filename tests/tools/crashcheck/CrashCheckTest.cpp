@@ -38,6 +38,29 @@ VolumeImage start() {
     return image;
 }
 
+// The writer's lines carry every kind of change whole, empty values and lists included.
+TEST(CrashCheckChange, EveryKindSurvivesItsLine) {
+    using Kind = crashcheck::Change::Kind;
+    crashcheck::Change put{Kind::WriteRecord, 1, 0xFFFFFFFF, {{c_number, number(-1)}, {c_text, text(u"")}}, {}};
+    put.properties[PROP_TAG(CEVT_BLOB, 2)] = Bytes();
+    crashcheck::Change created{Kind::CreateDatabase, 9, 0, {}, {"DbaB", 0xFFFFFFFF, {}}};
+    for (DWORD flags = 1; flags <= 4; ++flags) created.shape.sortOrders.push_back({PROP_TAG(CEVT_UI2, flags), flags});
+    crashcheck::Change empty{Kind::WriteRecord, 1, 3, {}, {}};
+    for (const crashcheck::Change& change :
+         {put, created, empty, crashcheck::Change{Kind::DeleteRecord, 1, 3, {}, {}},
+          crashcheck::Change{Kind::DeleteDatabase, 9, 0, {}, {}}}) {
+        auto parsed = crashcheck::parseChange(crashcheck::format(change));
+        ASSERT_TRUE(parsed) << crashcheck::format(change);
+        EXPECT_EQ(parsed->kind, change.kind);
+        EXPECT_EQ(parsed->database, change.database);
+        EXPECT_EQ(parsed->record, change.record);
+        EXPECT_EQ(parsed->properties, change.properties);
+        EXPECT_TRUE(parsed->shape == change.shape) << crashcheck::format(change);
+    }
+    EXPECT_FALSE(crashcheck::parseChange("put 1 2 10003=0g"));
+    EXPECT_FALSE(crashcheck::parseChange("mkdb 1 2 Db 10003"));
+}
+
 TEST(CrashCheckJournal, ReportedChangesMustBeThereAndTheUnfinishedOneWhollyOrNotAtAll) {
     Journal journal(start());
     ASSERT_TRUE(journal.feed("done put 1 2 10003=09000000"));
