@@ -46,7 +46,9 @@ Journal::Verdict Journal::settle(const VolumeImage& actual) {
     Verdict verdict;
     std::vector<std::string> absent = differences(m_committed, actual);
     if (absent.empty()) {
-        verdict.pending = m_pending.empty() ? "nothing unfinished" : "the unfinished change absent";
+        verdict.pending = m_pending.empty() ? "nothing unfinished"
+                          : m_single        ? "the unfinished change absent"
+                                            : "the unfinished batch absent";
     } else if (m_single || m_closing) {
         // The unfinished change or batch may have committed just before the kill: then all of it.
         VolumeImage finished = m_committed;
