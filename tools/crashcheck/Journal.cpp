@@ -1,5 +1,7 @@
 #include "Journal.h"
 
+#include <algorithm>
+
 namespace crashcheck {
 
 bool Journal::feed(const std::string& line) {
@@ -30,11 +32,36 @@ bool Journal::feed(const std::string& line) {
 }
 
 bool Journal::commit(const std::vector<Change>& changes) {
-    for (const Change& change : changes)
+    for (const Change& change : changes) {
+        if (!takesNewOidsOnly(change)) return false;
         if (!apply(m_committed, change))
             return m_problem = "the writer reported a change that does not fit: " + format(change).substr(0, 80), false;
+    }
     m_committedChanges += changes.size();
     return true;
+}
+
+// OIDs are never reused: an object created must have an OID above every one committed before.
+bool Journal::takesNewOidsOnly(const Change& change) {
+    CEOID made = 0;
+    if (change.kind == Change::Kind::CreateDatabase) made = change.database;
+    auto database = m_committed.databases.find(change.database);
+    if (change.kind == Change::Kind::WriteRecord && database != m_committed.databases.end() &&
+        !database->second.records.count(change.record))
+        made = change.record;
+    if (made && made <= m_highestOid) {
+        m_problem = "OID " + std::to_string(made) + " given again (" + std::to_string(m_highestOid) + " was seen)";
+        return false;
+    }
+    m_highestOid = std::max({m_highestOid, made, change.database});
+    return true;
+}
+
+void Journal::noteOids(const VolumeImage& image) {
+    for (const auto& [oid, database] : image.databases) {
+        m_highestOid = std::max(m_highestOid, oid);
+        if (!database.records.empty()) m_highestOid = std::max(m_highestOid, database.records.rbegin()->first);
+    }
 }
 
 void Journal::clearPending() {
@@ -70,6 +97,7 @@ Journal::Verdict Journal::settle(const VolumeImage& actual) {
         verdict.lost = absent;
     }
     m_committed = actual;
+    noteOids(actual);
     clearPending();
     return verdict;
 }

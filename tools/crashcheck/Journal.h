@@ -11,7 +11,7 @@ namespace crashcheck {
 
 class Journal {
 public:
-    explicit Journal(VolumeImage start) : m_committed(std::move(start)) {}
+    explicit Journal(VolumeImage start) : m_committed(std::move(start)) { noteOids(m_committed); }
 
     // One line from a writer; false when it makes no sense (told as `problem`).
     bool feed(const std::string& line);
@@ -30,6 +30,8 @@ public:
 
 private:
     bool commit(const std::vector<Change>& changes);
+    bool takesNewOidsOnly(const Change& change);
+    void noteOids(const VolumeImage& image);
     void clearPending();
 
     VolumeImage m_committed;
@@ -37,6 +39,7 @@ private:
     bool m_single = false;   // m_pending holds one change announced before its call
     bool m_closing = false;  // the batch in m_pending has asked to commit
     size_t m_committedChanges = 0;
+    CEOID m_highestOid = 0;  // of every object committed or found
     std::string m_writerFailure, m_problem;
 };
 

@@ -110,6 +110,7 @@ TEST(CrashCheckJournal, ABatchCountsOnlyWholeAndOnlyOnceAskedToCommit) {
     EXPECT_TRUE(journal.settle(whole).lost.empty());  // taken as the new start
 
     EXPECT_FALSE(journal.feed("done del 7 8"));  // a database never seen
+    EXPECT_FALSE(journal.feed("done put 1 2 10003=01000000"));  // deleted record 2's OID given again
     EXPECT_FALSE(journal.feed("put 1"));
 }
 
