@@ -2,6 +2,7 @@
 // counted-buffer rules.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 
 #include "cewchar.h"
@@ -26,6 +27,16 @@ TEST(WidePrintf, CountedOutputLongerThanCountIsCutUnterminatedAndReturnsNegative
     WCHAR buffer[6] = u"#####";
     EXPECT_LT(_snwprintf(buffer, 3, u"abc%d", 12345), 0);
     EXPECT_EQ(std::u16string_view(buffer, 5), u"abc##");
+}
+
+// A width or precision of billions, which a star argument can give, costs no more than the
+// buffer holds: padding past the count is counted, not written one character at a time.
+TEST(WidePrintf, HugePaddingPastTheCountIsCountedNotWalked) {
+    WCHAR buffer[4];
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(_snwprintf(buffer, 4, u"%*d%.*d%2147483647s", INT_MAX, 1, INT_MAX, 2, u"x"), -1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(std::u16string_view(buffer, 4), u"    ");
 }
 
 TEST(WidePrintf, CountZeroWritesNothingAndFailsUnlessOutputIsEmpty) {
