@@ -36,9 +36,11 @@ bool scan(const WCHAR* p, std::vector<Slot>& slots, size_t& reals) {
         WCHAR c = conv.conversion;
         bool real = c && std::strchr("eEfFgGaA", static_cast<char>(c)) && c < 0x80;
         bool known = real || (c && c < 0x80 && std::strchr("diuxXopcCsS%", static_cast<char>(c)));
-        if (!known || c == u'%') continue;
+        if (!known) continue;
+        // Stars take their arguments even for %%.
         if (conv.widthFromArgs) slots.push_back(Slot::Number);
         if (conv.precisionFromArgs) slots.push_back(Slot::Number);
+        if (c == u'%') continue;
         if (real) {
             if (conv.length == LengthModifier::LongDouble) return false;
             ++reals;
