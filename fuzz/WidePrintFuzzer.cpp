@@ -40,6 +40,7 @@ bool scan(const WCHAR* p, std::vector<Slot>& slots, size_t& reals) {
         // Stars take their arguments even for %%.
         if (conv.widthFromArgs) slots.push_back(Slot::Number);
         if (conv.precisionFromArgs) slots.push_back(Slot::Number);
+        if (slots.size() > c_slots) return false;
         if (c == u'%') continue;
         if (real) {
             if (conv.length == LengthModifier::LongDouble) return false;
