@@ -3,6 +3,7 @@
 // a null string prints "(null)", and a conversion it does not know is printed as written.
 #include "text/WideFormatter.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <iterator>
@@ -49,16 +50,21 @@ std::u16string_view signPrefix(const FormatSpec& conv, bool negative) {
     return conv.space ? u" " : u"";
 }
 
-// The host's printf renders a floating-point number; it never sees the width, so it never
-// has to build a huge padded buffer.
+// No double has more digits than this after the point (2^-1074 has 1074), nor more
+// significant ones: past it every digit is a zero.
+constexpr int c_maxFloatDigits = 1100;
+
+// The host's printf renders a floating-point number; it never sees the width, nor a
+// precision past c_maxFloatDigits, so it never has to build a huge buffer.
 std::string hostFloat(const FormatSpec& conv, double value) {
     char format[16];
     std::snprintf(format, sizeof format, "%%%s%s%s.*%c", conv.plus ? "+" : "", conv.space ? " " : "",
                   conv.alternate ? "#" : "", static_cast<char>(conv.conversion));
-    int length = std::snprintf(nullptr, 0, format, conv.precision, value);
+    int precision = conv.precision > c_maxFloatDigits ? c_maxFloatDigits : conv.precision;
+    int length = std::snprintf(nullptr, 0, format, precision, value);
     if (length <= 0) return {};
     std::string text(static_cast<size_t>(length), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, conv.precision, value);
+    std::snprintf(text.data(), text.size() + 1, format, precision, value);
     return text;
 }
 
@@ -222,19 +228,31 @@ void WideFormatter::floating(const FormatSpec& conv) {
     std::u16string text(narrow.begin(), narrow.end());
     size_t prefix = numberPrefixLength(text);
     bool finite = text.size() > prefix && text[prefix] >= u'0' && text[prefix] <= u'9';
-    size_t width = static_cast<size_t>(conv.width);
-    size_t zeros = conv.zero && !conv.left && finite && width > text.size() ? width - text.size() : 0;
+    // The digits a precision past c_maxFloatDigits asks for are zeros, before the exponent;
+    // %g drops trailing zeros unless # keeps them.
+    WCHAR kind = conv.conversion | 0x20;
+    bool keepsZeros = kind != u'g' || conv.alternate;
+    size_t moreZeros = finite && keepsZeros && conv.precision > c_maxFloatDigits
+                           ? static_cast<size_t>(conv.precision - c_maxFloatDigits)
+                           : 0;
     std::u16string_view view(text);
-    field(conv, view.substr(0, prefix), zeros, view.substr(prefix));
+    size_t exponent = std::min(view.find_first_of(kind == u'a' ? u"pP" : u"eE", prefix), view.size());
+    size_t width = static_cast<size_t>(conv.width);
+    size_t length = text.size() + moreZeros;
+    size_t zeros = conv.zero && !conv.left && finite && width > length ? width - length : 0;
+    field(conv, view.substr(0, prefix), zeros, view.substr(prefix, exponent - prefix), moreZeros, view.substr(exponent));
 }
 
-void WideFormatter::field(const FormatSpec& conv, std::u16string_view prefix, size_t zeros, std::u16string_view body) {
-    size_t length = prefix.size() + zeros + body.size();
+void WideFormatter::field(const FormatSpec& conv, std::u16string_view prefix, size_t zeros, std::u16string_view body,
+                          size_t trailingZeros, std::u16string_view suffix) {
+    size_t length = prefix.size() + zeros + body.size() + trailingZeros + suffix.size();
     size_t padding = static_cast<size_t>(conv.width) > length ? static_cast<size_t>(conv.width) - length : 0;
     if (!conv.left) m_sink.repeat(u' ', padding);
     m_sink.write(prefix);
     m_sink.repeat(u'0', zeros);
     m_sink.write(body);
+    m_sink.repeat(u'0', trailingZeros);
+    m_sink.write(suffix);
     if (conv.left) m_sink.repeat(u' ', padding);
 }
 

@@ -31,7 +31,9 @@ private:
     std::int64_t signedArgument(LengthModifier length);
     std::uint64_t unsignedArgument(LengthModifier length);
     void digits(const FormatSpec& conv, std::uint64_t value, bool negative);
-    void field(const FormatSpec& conv, std::u16string_view prefix, size_t zeros, std::u16string_view body);
+    // Padding, prefix, zeros, body, then trailing zeros and a suffix (a number's exponent).
+    void field(const FormatSpec& conv, std::u16string_view prefix, size_t zeros, std::u16string_view body,
+               size_t trailingZeros = 0, std::u16string_view suffix = {});
 
     WideSink& m_sink;
     va_list m_args;

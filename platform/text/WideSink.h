@@ -2,6 +2,7 @@
 // It counts every character offered, so the full length is known even when cut short.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 #include "windef.h"
@@ -18,8 +19,15 @@ public:
         else if (m_length < m_capacity) m_buffer[m_length] = c;
         ++m_length;
     }
+    // Padding past the buffer's end is only counted: a width of 2^31 costs no more than the
+    // buffer holds.
     void repeat(WCHAR c, size_t count) {
-        for (; count > 0; --count) put(c);
+        if (m_text) {
+            m_text->append(count, c);
+        } else if (m_length < m_capacity) {
+            std::fill_n(m_buffer + m_length, std::min(count, m_capacity - m_length), c);
+        }
+        m_length += count;
     }
     void write(std::u16string_view text) {
         for (WCHAR c : text) put(c);

@@ -2,6 +2,7 @@
 // counted-buffer rules.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 
 #include "cewchar.h"
@@ -26,6 +27,16 @@ TEST(WidePrintf, CountedOutputLongerThanCountIsCutUnterminatedAndReturnsNegative
     WCHAR buffer[6] = u"#####";
     EXPECT_LT(_snwprintf(buffer, 3, u"abc%d", 12345), 0);
     EXPECT_EQ(std::u16string_view(buffer, 5), u"abc##");
+}
+
+// A width or precision of billions, which a star argument can give, costs no more than the
+// buffer holds: padding past the count is counted, not written one character at a time.
+TEST(WidePrintf, HugePaddingPastTheCountIsCountedNotWalked) {
+    WCHAR buffer[4];
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(_snwprintf(buffer, 4, u"%*d%.*d%2147483647s", INT_MAX, 1, INT_MAX, 2, u"x"), -1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(std::u16string_view(buffer, 4), u"    ");
 }
 
 TEST(WidePrintf, CountZeroWritesNothingAndFailsUnlessOutputIsEmpty) {
@@ -124,6 +135,20 @@ TEST(WidePrintf, FloatingPointUsesHostDigitsWithOurPadding) {
     EXPECT_EQ(formatWide(u"%.2f %e %g", 3.14159, 1.5, 0.0001), u"3.14 1.500000e+00 0.0001");
     EXPECT_EQ(formatWide(u"[%08.2f][%-7.1f][%+.0f]", -3.14159, 2.0, 2.0), u"[-0003.14][2.0    ][+2]");
     EXPECT_EQ(formatWide(u"%f|%d", 1.0, 7), u"1.000000|7");
+}
+
+// Digits past any double's own are zeros: written as such rather than asked of the host's
+// printf, which would allocate the whole precision (gigabytes for %.*f with 2^31).
+TEST(WidePrintf, HugeFloatPrecisionIsZerosBeforeTheExponent) {
+    WCHAR buffer[8];
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(_snwprintf(buffer, 8, u"%.2000000000f", 1.5), -1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(std::u16string_view(buffer, 8), u"1.500000");
+    std::u16string e = ce::formatWide(u"%.1200e|%#.1200g|%.1200g|%.1200a", 1.5, 0x1p-17, 0.25, 1.0);
+    EXPECT_EQ(e, u"1.5" + std::u16string(1199, u'0') + u"e+00|7.62939453125" + std::u16string(1188, u'0') +
+                     u"e-06|0.25|0x1." + std::u16string(1200, u'0') + u"p+0");
+    EXPECT_EQ(ce::formatWide(u"%01205.1200f", -2.0), u"-002." + std::u16string(1200, u'0'));
 }
 
 TEST(WidePrintf, FormatWideGrowsBeyondAnyFixedBuffer) {
