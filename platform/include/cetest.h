@@ -17,6 +17,10 @@ void failAllocations(HANDLE heap, unsigned skip, unsigned count);
 void clearAllocationFaults();
 // Allocations refused by the hook since the last failAllocations or clearAllocationFaults.
 unsigned failedAllocations();
+// The heap the hook sees the object store's SQLite allocations on (counted under a null heap
+// too). Asking for it routes SQLite's allocations through the hook if nothing in the process
+// has used SQLite yet.
+HANDLE sqliteHeap();
 // Blocks a heap currently holds (0 for an unknown heap; null means the local heap).
 size_t heapBlockCount(HANDLE heap);
 

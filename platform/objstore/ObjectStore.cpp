@@ -173,7 +173,8 @@ HANDLE CeOpenDatabaseEx(PCEGUID pguid, PCEOID poid, LPCWSTR lpszName, CEPROPID p
     CEOID oid = given ? given : store->volume().databaseNamed(nameOf(lpszName, SIZE_MAX));
     auto database = oid ? store->openDatabase(oid) : nullptr;
     if (!database) {
-        if (oid && store->volume().lastQueryFailed()) return INVALID_HANDLE_VALUE;
+        // A lookup that failed (by name too) is not a database that does not exist.
+        if (store->volume().lastQueryFailed()) return INVALID_HANDLE_VALUE;
         SetLastError(given ? ERROR_INVALID_PARAMETER : ERROR_FILE_NOT_FOUND);
         return INVALID_HANDLE_VALUE;
     }
@@ -208,6 +209,7 @@ CEOID CeCreateDatabaseEx(PCEGUID, CEDBASEINFO* pInfo) {
         SetLastError(ERROR_DUP_NAME);
         return 0;
     }
+    if (volume.lastQueryFailed()) return 0;
     CEOID oid = volume.begin() ? volume.insertDatabase(row) : 0;
     if (oid && volume.commit()) return oid;
     volume.rollback();

@@ -41,6 +41,15 @@ bool isOid(std::int64_t value) {
     return value > 0 && value <= 0xFFFFFFFFll;
 }
 
+// The statements that start and end transactions: cached by address, so one constant each.
+constexpr char c_beginWrite[] = "BEGIN IMMEDIATE";
+constexpr char c_beginRead[] = "BEGIN";
+constexpr char c_commit[] = "COMMIT";
+constexpr char c_rollback[] = "ROLLBACK";
+constexpr char c_savepoint[] = "SAVEPOINT change";
+constexpr char c_releaseChange[] = "RELEASE change";
+constexpr char c_rollbackChange[] = "ROLLBACK TO change";
+
 }  // namespace
 
 DWORD errorFromSqlite(int rc) {
@@ -62,7 +71,9 @@ std::string reasonFromSqlite(sqlite3* db, int rc) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return "the volume is locked by another process";
     case SQLITE_READONLY: return "the volume is read-only";
-    default: return db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    case SQLITE_NOMEM: return "out of memory";
+    // The connection's message belongs to its last call, which may not be the one that failed.
+    default: return db && sqlite3_errcode(db) == rc ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     }
 }
 
@@ -107,13 +118,15 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
     // A file of the previous format gets the change log; one that cannot be written is used
     // without it, and other processes' changes are then found by rereading.
     if (rc == SQLITE_OK && !readOnly && format == volumefile::c_previousSchemaVersion) rc = volumefile::migrate(db);
+    // Read again: a migration, here or by another process, changes it.
+    if (rc == SQLITE_OK) rc = volumefile::formatOf(db, format);
     if (rc != SQLITE_OK) {
         setVolumeError(errorFromSqlite(rc), path + ": cannot open the volume: " + reasonFromSqlite(db, rc));
         sqlite3_close(db);
         return nullptr;
     }
     std::unique_ptr<Volume> volume(new Volume(path, db));
-    volume->m_hasChangeLog = volumefile::formatOf(db) == volumefile::c_schemaVersion;
+    volume->m_hasChangeLog = format == volumefile::c_schemaVersion;
     bool changed;
     if (!volume->changedElsewhere(changed)) return nullptr;
     return volume;
@@ -165,6 +178,7 @@ std::optional<DatabaseRow> Volume::database(CEOID oid) {
     DatabaseRow row;
     row.oid = oid;
     row.name = query->text(0);
+    if (int failed = query->failure()) return m_queryFailed = true, fail(failed, "read the database"), std::nullopt;
     if (row.name.empty() || row.name.size() >= CEDB_MAXDBASENAMELEN || row.name.find(u'\0') != std::u16string::npos)
         return damaged(damage + "a name of " + std::to_string(row.name.size()) + " characters"), std::nullopt;
     std::int64_t numbers[5];
@@ -195,7 +209,10 @@ std::optional<DatabaseRow> Volume::database(CEOID oid) {
 
 CEOID Volume::databaseNamed(std::u16string_view name) {
     auto query = statement("SELECT oid FROM databases WHERE folded_name = ?");
-    if (query->bindText(1, folded(name)).step() != SQLITE_ROW) return 0;
+    int rc = query->bindText(1, folded(name)).step();
+    m_queryFailed = rc != SQLITE_ROW && rc != SQLITE_DONE;
+    if (m_queryFailed) return fail(rc, "read the databases"), 0;
+    if (rc != SQLITE_ROW) return 0;
     std::int64_t oid = query->integer(0);
     return isOid(oid) ? static_cast<CEOID>(oid) : 0;
 }
@@ -218,7 +235,9 @@ std::optional<Record> Volume::record(CEOID oid, CEOID* database) {
     m_queryFailed = rc != SQLITE_ROW && rc != SQLITE_DONE;
     if (m_queryFailed) fail(rc, "read the record");
     if (rc != SQLITE_ROW) return std::nullopt;
-    auto record = decodedRecord(oid, query->integer(0), query->blob(1));
+    std::span<const BYTE> bytes = query->blob(1);
+    if (int failed = query->failure()) return m_queryFailed = true, fail(failed, "read the record"), std::nullopt;
+    auto record = decodedRecord(oid, query->integer(0), bytes);
     if (record && database) *database = static_cast<CEOID>(query->integer(0));
     return record;
 }
@@ -240,20 +259,37 @@ bool Volume::forEachRecord(CEOID database, const std::function<void(CEOID, const
     query.bind(1, database);
     int rc;
     while ((rc = query.step()) == SQLITE_ROW) {
-        auto record = decodedRecord(query.integer(0), database, query.blob(1));
+        std::span<const BYTE> bytes = query.blob(1);
+        if (int failed = query.failure()) return fail(failed, "read the records");
+        auto record = decodedRecord(query.integer(0), database, bytes);
         if (!record) return false;
         visit(static_cast<CEOID>(query.integer(0)), *record);
     }
     return rc == SQLITE_DONE || fail(rc, "read the records");
 }
 
+int Volume::run(const char* sql) {
+    int rc = statement(sql)->step();
+    return rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : rc;
+}
+
+int Volume::prepareEnds(std::initializer_list<const char*> sqls) {
+    for (const char* sql : sqls)
+        if (int rc = statement(sql)->prepare()) return rc;
+    return SQLITE_OK;
+}
+
+// The statements that end a transaction are prepared before it starts and kept: one that
+// could not be prepared for want of memory would leave the transaction open, and this
+// connection would go on reading changes that were never committed.
 bool Volume::begin() {
-    int rc = sqlite3_exec(m_db, m_batch ? "SAVEPOINT change" : "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    int rc = m_batch ? prepareEnds({c_rollbackChange, c_releaseChange}) : prepareEnds({c_rollback});
+    if (rc == SQLITE_OK) rc = run(m_batch ? c_savepoint : c_beginWrite);
     return rc == SQLITE_OK || fail(rc, "start a change");
 }
 
 bool Volume::commit() {
-    int rc = sqlite3_exec(m_db, m_batch ? "RELEASE change" : "COMMIT", nullptr, nullptr, nullptr);
+    int rc = run(m_batch ? c_releaseChange : c_commit);
     if (rc == SQLITE_OK) return true;
     fail(rc, "commit a change");
     rollback();
@@ -262,15 +298,18 @@ bool Volume::commit() {
 
 void Volume::rollback() {
     if (sqlite3_get_autocommit(m_db)) return;
-    if (m_batch)
-        sqlite3_exec(m_db, "ROLLBACK TO change; RELEASE change", nullptr, nullptr, nullptr);
-    else
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (m_batch) {
+        run(c_rollbackChange);
+        run(c_releaseChange);
+    } else {
+        run(c_rollback);
+    }
 }
 
 bool Volume::beginBatch() {
     if (m_batch) return true;
-    int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    int rc = prepareEnds({c_rollback});
+    if (rc == SQLITE_OK) rc = run(c_beginWrite);
     if (rc != SQLITE_OK) return fail(rc, "start a batch of changes");
     m_batch = true;
     return true;
@@ -279,10 +318,10 @@ bool Volume::beginBatch() {
 bool Volume::endBatch() {
     if (!m_batch) return true;
     m_batch = false;
-    int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    int rc = run(c_commit);
     if (rc == SQLITE_OK) return true;
     fail(rc, "commit a batch of changes");
-    sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    run(c_rollback);
     return false;
 }
 
@@ -409,13 +448,14 @@ std::optional<LoggedChanges> Volume::changesAfter(std::int64_t seq, size_t limit
 
 bool Volume::beginSnapshot() {
     if (!sqlite3_get_autocommit(m_db)) return true;
-    int rc = sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr);
+    int rc = prepareEnds({c_commit});
+    if (rc == SQLITE_OK) rc = run(c_beginRead);
     m_inSnapshot = rc == SQLITE_OK;
     return m_inSnapshot || fail(rc, "read the volume");
 }
 
 void Volume::endSnapshot() {
-    if (std::exchange(m_inSnapshot, false)) sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    if (std::exchange(m_inSnapshot, false)) run(c_commit);
 }
 
 }  // namespace ce::objstore

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -119,6 +120,10 @@ public:
 private:
     Volume(std::string path, sqlite3* db);
     StatementUse statement(const char* sql);
+    // Runs a cached statement that returns no rows: SQLITE_OK or the error.
+    int run(const char* sql);
+    // Prepares the cached statements that will end a transaction: SQLITE_OK or the error.
+    int prepareEnds(std::initializer_list<const char*> sqls);
     CEOID allocateOid();
     bool fail(int rc, const char* what);
     bool damaged(const std::string& what);
@@ -152,8 +157,9 @@ bool check(const std::string& path, std::int32_t& version);
 // Brings a volume of the previous format to the current one (the change log added), in one
 // transaction; an SQLite result code.
 int migrate(sqlite3* db);
-// The format a connection's file says it has (user_version), -1 when it cannot be read.
-std::int32_t formatOf(sqlite3* db);
+// The format a connection's file says it has (user_version); an SQLite error code when it
+// cannot be read.
+int formatOf(sqlite3* db, std::int32_t& version);
 // A connection that waits for locks. A volume in a folder this process cannot write, with no
 // writer's log beside it, is opened as immutable: SQLite could not make its lock files there.
 // Null, or a connection to close, with `rc` set on failure.

@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <cstring>
 #include <map>
+#include <optional>
 
+#include "SqliteMemory.h"
 #include "Volume.h"
 #include "winerror.h"
 
@@ -115,38 +117,47 @@ bool checkHeader(const std::string& path) {
 // Every table, index, view and trigger of a file, by name: type, table and the SQL that made it.
 using Schema = std::map<std::string, std::string>;
 
+// A column that cannot be read (out of memory) fails the read: an entry read as empty would
+// make a sound file look foreign.
 int readSchema(sqlite3* db, Schema& schema) {
     sqlite3_stmt* statement = nullptr;
     int rc = sqlite3_prepare_v2(db, "SELECT name, type, tbl_name, sql FROM sqlite_master", -1, &statement, nullptr);
-    while (rc == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW) {
-        std::string entry;
-        for (int column = 1; column < 4; ++column) {
+    int stepped = SQLITE_DONE;
+    while (rc == SQLITE_OK && (stepped = sqlite3_step(statement)) == SQLITE_ROW) {
+        std::string texts[4];
+        for (int column = 0; column < 4 && rc == SQLITE_OK; ++column) {
             const unsigned char* text = sqlite3_column_text(statement, column);
-            entry += std::string(text ? reinterpret_cast<const char*>(text) : "") + '\n';
+            if (text) texts[column] = reinterpret_cast<const char*>(text);
+            else if (sqlite3_column_type(statement, column) != SQLITE_NULL) rc = SQLITE_NOMEM;
         }
-        const unsigned char* name = sqlite3_column_text(statement, 0);
-        schema[name ? reinterpret_cast<const char*>(name) : ""] = entry;
+        schema[texts[0]] = texts[1] + '\n' + texts[2] + '\n' + texts[3] + '\n';
     }
     // Finalizing reports the error that ended the steps, if one did.
     int ended = sqlite3_finalize(statement);
-    return rc == SQLITE_OK ? ended : rc;
+    if (rc == SQLITE_OK && stepped != SQLITE_DONE) rc = ended != SQLITE_OK ? ended : stepped;
+    return rc;
 }
 
-Schema madeInMemory(const std::string& sql) {
+// The schema a volume of this format has, made in memory; nothing when it could not be made
+// (out of memory), and then made again next time.
+std::optional<Schema> madeInMemory(const std::string& sql) {
     Schema made;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
-        sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK)
-        readSchema(db, made);
+    routeSqliteAllocations();
+    int rc = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = readSchema(db, made);
     sqlite3_close(db);
+    if (rc != SQLITE_OK) return std::nullopt;
     return made;
 }
 
-// The schema a volume of this format has, made once in memory.
-const Schema& ourSchema(std::int32_t version) {
-    static const Schema current = madeInMemory(schemaOf(c_schemaVersion));
-    static const Schema previous = madeInMemory(schemaOf(c_previousSchemaVersion));
-    return version == c_previousSchemaVersion ? previous : current;
+const Schema* ourSchema(std::int32_t version) {
+    static std::map<std::int32_t, Schema> made;
+    auto known = made.find(version);
+    if (known != made.end()) return &known->second;
+    auto schema = madeInMemory(schemaOf(version));
+    return schema ? &(made[version] = std::move(*schema)) : nullptr;
 }
 
 std::string printable(const std::string& name) {
@@ -166,9 +177,7 @@ std::string withArticle(const std::string& kind) {
 
 // What in the file differs from the schema we make, or nothing. A trigger, view or column we
 // did not make could change what a write does, so such a file is not trusted.
-std::string schemaDifference(const Schema& found, std::int32_t version) {
-    const Schema& ours = ourSchema(version);
-    if (ours.empty()) return "cannot make the volume schema to compare with";
+std::string schemaDifference(const Schema& found, const Schema& ours) {
     for (const auto& [name, entry] : found) {
         auto expected = ours.find(name);
         if (expected == ours.end())
@@ -190,10 +199,11 @@ bool checkContent(const std::string& path, std::int32_t& version) {
     Schema schema;
     if (rc == SQLITE_OK) rc = readSchema(db, schema);
     std::string why;
-    if (rc == SQLITE_OK) {
-        version = formatOf(db);
-        why = knownFormat(version) ? schemaDifference(schema, version) : formatProblem(version);
-    }
+    if (rc == SQLITE_OK) rc = formatOf(db, version);
+    const Schema* ours = nullptr;
+    if (rc == SQLITE_OK && !knownFormat(version)) why = formatProblem(version);
+    else if (rc == SQLITE_OK && !(ours = ourSchema(version))) rc = SQLITE_NOMEM;
+    if (ours) why = schemaDifference(schema, *ours);
     std::string integrity;
     if (rc == SQLITE_OK && why.empty()) {
         sqlite3_stmt* statement = nullptr;
@@ -229,6 +239,7 @@ bool makeParentFolder(const std::string& path) {
 
 bool writeSchema(const std::string& path) {
     sqlite3* db = nullptr;
+    routeSqliteAllocations();
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     std::string pragmas = "PRAGMA application_id = " + std::to_string(c_applicationId) +
                           "; PRAGMA user_version = " + std::to_string(c_schemaVersion) +
@@ -289,7 +300,9 @@ int migrate(sqlite3* db) {
     // Inside the write lock the format is read again: another process may have migrated it.
     int rc = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) return rc;
-    if (formatOf(db) == c_previousSchemaVersion) {
+    std::int32_t version = 0;
+    rc = formatOf(db, version);
+    if (rc == SQLITE_OK && version == c_previousSchemaVersion) {
         std::string sql = std::string(c_changeLogSchema) + "PRAGMA user_version = " + std::to_string(c_schemaVersion);
         rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
     }
@@ -298,14 +311,18 @@ int migrate(sqlite3* db) {
     return rc;
 }
 
-std::int32_t formatOf(sqlite3* db) {
+int formatOf(sqlite3* db, std::int32_t& version) {
     sqlite3_stmt* statement = nullptr;
-    std::int32_t version = -1;
-    if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW)
+    int rc = sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &statement, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_step(statement);
+    if (rc == SQLITE_ROW) {
         version = sqlite3_column_int(statement, 0);
+        rc = SQLITE_OK;
+    } else if (rc == SQLITE_DONE) {
+        rc = SQLITE_ERROR;
+    }
     sqlite3_finalize(statement);
-    return version;
+    return rc;
 }
 
 sqlite3* connect(const std::string& path, bool readOnly, int& rc) {
@@ -326,8 +343,12 @@ sqlite3* connect(const std::string& path, bool readOnly, int& rc) {
     int flags = readOnly || immutable ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (immutable) flags |= SQLITE_OPEN_URI;
     sqlite3* db = nullptr;
+    routeSqliteAllocations();
     rc = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, c_lockWaitMilliseconds);
+    // Sorts and checks keep their scratch tables in memory: no file in the temporary folder,
+    // which may be full or read-only, and running out of memory is told as such.
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     return db;
 }
 

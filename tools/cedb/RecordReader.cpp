@@ -36,7 +36,11 @@ bool RecordReader::read(RecordImage& record) {
     record.clear();
     WORD count = 0;
     CEOID oid = CeReadRecordPropsEx(m_handle, CEDB_ALLOWREALLOC, &count, nullptr, &m_buffer, &m_bufferSize, nullptr);
-    if (!oid) return GetLastError() == ERROR_NO_DATA;
+    if (!oid) {
+        // With a buffer the call may grow, a buffer too small means it could not be grown.
+        if (GetLastError() == ERROR_INSUFFICIENT_BUFFER) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return GetLastError() == ERROR_NO_DATA;
+    }
     const auto* values = reinterpret_cast<const CEPROPVAL*>(m_buffer);
     for (WORD i = 0; i < count; ++i) record.push_back(PropertyValue::fromPropVal(values[i]));
     return true;
