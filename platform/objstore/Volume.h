@@ -20,7 +20,6 @@ namespace ce::objstore {
 
 // Sets the last error and the one-line reason lastVolumeError() reports.
 void setVolumeError(DWORD code, const std::string& message);
-void clearVolumeError();
 // The last-error code and the one-line reason for an SQLite result: a volume that another
 // process holds locked, or that cannot be written, says so rather than looking damaged.
 DWORD errorFromSqlite(int rc);
