@@ -211,7 +211,7 @@ bool checkContent(const std::string& path, std::int32_t& version) {
     if (rc != SQLITE_OK && (rc & 0xFF) == SQLITE_CORRUPT)
         why = "the volume is damaged (" + reasonFromSqlite(db, rc) + ")";
     if (rc != SQLITE_OK && why.empty())
-        setVolumeError(errorFromSqlite(rc), path + ": cannot read the volume: " + reasonFromSqlite(db, rc));
+        setVolumeError(errorFromSqlite(db, rc), path + ": cannot read the volume: " + reasonFromSqlite(db, rc));
     sqlite3_close(db);
     return why.empty() ? rc == SQLITE_OK : refuse(path, why);
 }
