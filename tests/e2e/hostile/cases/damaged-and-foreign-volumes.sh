@@ -1,6 +1,7 @@
-# A volume with a damaged page and a file that is no volume at all: cedb refusing them is
-# tested with cedb's own tests; here Orvane meets them. It keeps its box ("Can't read the
-# database list", and goes on) and says on stderr, in one line, which file and why.
+# A volume with a damaged page and a file that is no volume at all: cedb refusing them in one
+# line is tested with cedb's own tests, which compare the file; here Orvane meets them, and
+# the whole folder is compared. Orvane keeps its box ("Can't read the database list", and goes
+# on) and says on stderr, in one line, which file and why.
 run_case() {
   run cedb --store "$work/good.vol" init --sample
   [[ $status == 0 ]] || fail "cannot make the sample volume: $(cat err)"
@@ -21,6 +22,8 @@ run_case() {
     before=$(snapshot "$work/$volume")
     orvane "expect Can't read the database list" "click OK" "expect Delete DB" "key CTRL+Q"
     refused 0 "$CE_STORE" "$reason"
-    unchanged "$work/$volume" "$before" "Orvane on the $volume volume"
+    run cedb list
+    refused 2 "$CE_STORE" "$reason"
+    unchanged "$work/$volume" "$before" "Orvane and cedb on the $volume volume"
   done
 }
