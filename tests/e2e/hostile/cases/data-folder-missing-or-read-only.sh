@@ -11,7 +11,7 @@ run_case() {
   local before
   before=$(snapshot "$work/ro")
 
-  local setting
+  local setting command
   for setting in "XDG_DATA_HOME=$work/ro/missing" "XDG_DATA_HOME=$work/ro/data" "HOME=$work/ro/home"; do
     unset XDG_DATA_HOME
     export "${setting?}"

@@ -22,7 +22,7 @@ run_case() {
     done
     echo ']}]}'
   } > "$work/big.json"
-  local before
+  local before i command words
   before=$(snapshot "$work/small")
 
   run cedb import "$work/big.json"

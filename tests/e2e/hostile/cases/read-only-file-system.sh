@@ -24,7 +24,7 @@ run_case() {
 
   local first
   first=$(cedb_first_record Parts)
-  local -a change
+  local change words
   echo '{"databases": [{"name": "Bins", "type": 3, "records": [[{"prop": "0x0001001f", "value": "A"}]]}]}' > bins.json
   for change in "put Parts 0x0001001f=Nut" "create Bins" "rm Parts $first" "rm Notes" "import bins.json"; do
     read -ra words <<< "$change"

@@ -16,7 +16,7 @@ run_case() {
   for _ in $(seq 100); do grep -q locked "$work/holder.out" 2>/dev/null && break; sleep 0.1; done
   grep -q locked "$work/holder.out" || fail "the helper could not lock the volume"
 
-  local change start took
+  local change words start took
   for change in "list" "show Parts" "put Parts 0x0001001f=Nut" "create Bins"; do
     read -ra words <<< "$change"
     start=$(date +%s%N)
