@@ -24,6 +24,10 @@ void closeVolume();
 bool openVolume();
 // Why the volume could not be opened or changed, in one line; empty after a success.
 std::string lastVolumeError();
+// Forgets that reason. A call that fails for a reason of its own (a database another program
+// holds open, a name taken) leaves the volume's last reason as it was: a caller that clears it
+// first knows that a reason found afterwards is this call's.
+void clearVolumeError();
 
 // Groups every change made from beginBatch until endBatch into one transaction: a bulk load
 // then syncs the disk once rather than once a change. Other processes see the changes, and

@@ -52,7 +52,18 @@ constexpr char c_rollbackChange[] = "ROLLBACK TO change";
 
 }  // namespace
 
-DWORD errorFromSqlite(int rc) {
+namespace {
+
+// A write that found no room for the log or the shared-memory index beside the volume (as
+// opening does on a full disk) fails as an I/O error; the error number tells that it was room.
+bool outOfRoom(sqlite3* db, int rc) {
+    return (rc & 0xFF) == SQLITE_IOERR && db && sqlite3_system_errno(db) == ENOSPC;
+}
+
+}  // namespace
+
+DWORD errorFromSqlite(sqlite3* db, int rc) {
+    if (outOfRoom(db, rc)) return ERROR_DISK_FULL;
     switch (rc & 0xFF) {
     case SQLITE_FULL: return ERROR_DISK_FULL;
     case SQLITE_CONSTRAINT: return ERROR_DUP_NAME;
@@ -67,6 +78,7 @@ DWORD errorFromSqlite(int rc) {
 }
 
 std::string reasonFromSqlite(sqlite3* db, int rc) {
+    if (outOfRoom(db, rc)) return "the disk is full";
     switch (rc & 0xFF) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return "the volume is locked by another process";
@@ -121,7 +133,7 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
     // Read again: a migration, here or by another process, changes it.
     if (rc == SQLITE_OK) rc = volumefile::formatOf(db, format);
     if (rc != SQLITE_OK) {
-        setVolumeError(errorFromSqlite(rc), path + ": cannot open the volume: " + reasonFromSqlite(db, rc));
+        setVolumeError(errorFromSqlite(db, rc), path + ": cannot open the volume: " + reasonFromSqlite(db, rc));
         sqlite3_close(db);
         return nullptr;
     }
@@ -146,7 +158,7 @@ StatementUse Volume::statement(const char* sql) {
 }
 
 bool Volume::fail(int rc, const char* what) {
-    setVolumeError(errorFromSqlite(rc), m_path + ": cannot " + what + ": " + reasonFromSqlite(m_db, rc));
+    setVolumeError(errorFromSqlite(m_db, rc), m_path + ": cannot " + what + ": " + reasonFromSqlite(m_db, rc));
     return false;
 }
 

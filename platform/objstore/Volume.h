@@ -21,10 +21,10 @@ namespace ce::objstore {
 
 // Sets the last error and the one-line reason lastVolumeError() reports.
 void setVolumeError(DWORD code, const std::string& message);
-void clearVolumeError();
 // The last-error code and the one-line reason for an SQLite result: a volume that another
-// process holds locked, or that cannot be written, says so rather than looking damaged.
-DWORD errorFromSqlite(int rc);
+// process holds locked, that cannot be written or that has no room left says so rather than
+// looking damaged.
+DWORD errorFromSqlite(sqlite3* db, int rc);
 std::string reasonFromSqlite(sqlite3* db, int rc);
 
 struct DatabaseRow {

@@ -1,5 +1,5 @@
 // Creating a volume file and checking one before use. A file is read with plain reads and a
-// read-only connection first, so that a foreign or damaged file is refused untouched.
+// connection that cannot write first, so that a foreign or damaged file is refused untouched.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -195,7 +195,13 @@ std::string schemaDifference(const Schema& found, const Schema& ours) {
 
 bool checkContent(const std::string& path, std::int32_t& version) {
     int rc = SQLITE_OK;
-    sqlite3* db = connect(path, true, rc);
+    // Reading a logged volume makes its log and shared-memory index beside it, which only a
+    // connection that may write removes when it closes: without a log already there (which
+    // could hold changes that closing would copy into a damaged file), the check connects so,
+    // made unable to write, and a refused file's folder is left as it was.
+    bool noLog = ::access((path + "-wal").c_str(), F_OK) != 0;
+    sqlite3* db = connect(path, !noLog, rc);
+    if (rc == SQLITE_OK && noLog) rc = sqlite3_exec(db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
     Schema schema;
     if (rc == SQLITE_OK) rc = readSchema(db, schema);
     std::string why;
@@ -221,7 +227,7 @@ bool checkContent(const std::string& path, std::int32_t& version) {
     if (rc != SQLITE_OK && (rc & 0xFF) == SQLITE_CORRUPT)
         why = "the volume is damaged (" + reasonFromSqlite(db, rc) + ")";
     if (rc != SQLITE_OK && why.empty())
-        setVolumeError(errorFromSqlite(rc), path + ": cannot read the volume: " + reasonFromSqlite(db, rc));
+        setVolumeError(errorFromSqlite(db, rc), path + ": cannot read the volume: " + reasonFromSqlite(db, rc));
     sqlite3_close(db);
     return why.empty() ? rc == SQLITE_OK : refuse(path, why);
 }

@@ -1,11 +1,32 @@
 #include "catalogue/DbList.h"
 
+#include <algorithm>
+
 #include "catalogue/DbItem.h"
+#include "ceobjstore.h"
+#include "cewchar.h"
 #include "core/Debug.h"
 #include "core/FixedFormat.h"
 #include "db/CeDatabase.h"
 
 namespace Orvane {
+
+namespace {
+
+// The box tells only an error number; whoever started the program also gets the volume's
+// own one-line reason (which file, and why) on stderr. The reason is the failed call's when
+// the volume's was cleared before it. Keeps the last error for the box.
+void logVolumeProblem(bool evenWithoutReason) {
+    DWORD error = GetLastError();
+    std::string reason = ce::objstore::lastVolumeError();
+    if (reason.empty() && evenWithoutReason) reason = ce::objstore::volumePath() + ": error " + std::to_string(error);
+    // SQLite's integrity report may span lines; the log tells it on one.
+    std::replace(reason.begin(), reason.end(), '\n', ' ');
+    if (!reason.empty()) Nevo::log_stringf(u"%s\n", ce::fromUtf8(reason).c_str());
+    SetLastError(error);
+}
+
+}  // namespace
 
 DbList::DbList() {
     sort(c_byName, Ascending);
@@ -15,6 +36,7 @@ DbList::DbList() {
 void DbList::refresh() {
     // Deletes each item once and tells the observers the list is empty.
     clear();
+    ce::objstore::clearVolumeError();
     HANDLE found = CeFindFirstDatabaseEx(nullptr, 0);
     bool complete = false;
     while (found != INVALID_HANDLE_VALUE) {
@@ -31,6 +53,7 @@ void DbList::refresh() {
     notify(NotifyListChanged, reinterpret_cast<WPARAM>(this), 0);
     if (!complete) {
         SetLastError(error);
+        logVolumeProblem(true);
         Nevo::Debug::reportError(u"Can't read the database list");
     }
 }
@@ -44,7 +67,10 @@ void DbList::deleteDatabase(UINT index, HWND owner) {
                    entry->getName());
     if (MessageBoxW(owner, question, u"Confirm Operation", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES)
         return;
+    ce::objstore::clearVolumeError();
     if (!CeDeleteDatabase(entry->getOid())) {
+        // A database another program holds open is no fault of the volume: only the box.
+        logVolumeProblem(false);
         Nevo::Debug::reportError(u"CeDeleteDatabase");
         return;
     }
