@@ -4,9 +4,7 @@
 
 #include <memory>
 
-#include "UiModule.h"
 #include "app/Globals.h"
-#include "app/ResourceLoader.h"
 #include "catalogue/DbItem.h"
 #include "catalogue/DbList.h"
 #include "db/CeDatabase.h"
@@ -15,21 +13,11 @@
 #include "reader/PropList.h"
 #include "StoreScenarios.h"
 #include "VolumeState.h"
-#include "support/PlainApp.h"
+#include "viewer/support/ResourceApp.h"
 
 namespace sweep {
 
 namespace {
-
-// The program's resources, with nevo_ui's behind them, as the viewer has them.
-class ResourceApp : public test_support::PlainApp {
-public:
-    ResourceApp() : m_loader(GetModuleHandleW(nullptr)) { m_loader.setFallback(nevo_ui_getLocalModule().GetModuleInstance()); }
-    Nevo::ResourceLoader* getResourceLoader() override { return &m_loader; }
-
-private:
-    Nevo::ResourceLoader m_loader;
-};
 
 std::string narrow(const WCHAR* text, int length) {
     std::string shown;
@@ -86,7 +74,7 @@ std::string browse() {
 }
 
 std::vector<Step> viewerSteps(bool browsing) {
-    static ResourceApp app;
+    static viewer_test::ResourceApp app;
     Nevo::Globals::setActiveApp(&app);
     std::vector<Step> steps{{"read the catalogue", [] {
                                  return judged([] {

@@ -11,22 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "UiModule.h"
 #include "app/Globals.h"
-#include "app/ResourceLoader.h"
-#include "support/PlainApp.h"
 #include "support/ScratchFolder.h"
+#include "viewer/support/ResourceApp.h"
 
 namespace viewer_test {
-
-class ResourceApp : public test_support::PlainApp {
-public:
-    ResourceApp() : m_loader(GetModuleHandleW(nullptr)) { m_loader.setFallback(nevo_ui_getLocalModule().GetModuleInstance()); }
-    Nevo::ResourceLoader* getResourceLoader() override { return &m_loader; }
-
-private:
-    Nevo::ResourceLoader m_loader;
-};
 
 // One property of a record being written; strings and BLOBs point into the Value itself.
 struct Value {
