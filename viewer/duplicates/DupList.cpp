@@ -1,9 +1,11 @@
 #include "duplicates/DupList.h"
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "core/Debug.h"
-#include "core/Sequence.h"
+#include "core/Hash.h"
 #include "db/CeDatabase.h"
 #include "duplicates/DupItem.h"
 #include "reader/PropList.h"
@@ -12,18 +14,76 @@ namespace Orvane {
 
 namespace {
 
-// Whether `entry` repeats a value already met; the seen entries stay in the sequence.
-bool repeatsSeen(Nevo::Sequence* seen, const DupItem* entry) {
-    for (Nevo::Position* at = seen->first(); at; at = seen->after(at))
-        if (DupList::compareValues(static_cast<const DupItem*>(at->element()), entry) == 0) return true;
-    return false;
+// The table of first occurrences grows as values come: one bucket per value at most.
+constexpr uint32_t c_firstBuckets = 64;
+constexpr uint32_t c_loadPercent = 100;
+
+// A hash code that equal values share, as DupList::compareValues defines equal.
+int32_t codeOf(const DupItem* entry) {
+    switch (TypeFromPropID(entry->getPropid())) {
+    case CEVT_LPWSTR:
+    case CEVT_R8:
+    case CEVT_FILETIME:
+    case CEVT_BLOB: {
+        // FNV-1a over the size and the bytes.
+        uint32_t code = 2166136261u;
+        auto mix = [&code](BYTE byte) { code = (code ^ byte) * 16777619u; };
+        DWORD size = entry->getValueSize();
+        for (int shift = 0; shift < 32; shift += 8) mix(static_cast<BYTE>(size >> shift));
+        if (const BYTE* bytes = entry->getValue())
+            for (DWORD i = 0; i < size; ++i) mix(bytes[i]);
+        return static_cast<int32_t>(code);
+    }
+    case CEVT_I2:
+    case CEVT_UI2: return static_cast<int32_t>(entry->getFirstWord() & 0xFFFF);
+    default: return static_cast<int32_t>(entry->getFirstWord());
+    }
 }
 
-void destroySeen(Nevo::Sequence* seen) {
-    for (Nevo::Position* at = seen->first(); at; at = seen->after(at))
-        delete static_cast<Nevo::ListItem*>(static_cast<DupItem*>(at->element()));
-    seen->free();
+// The first record met with each value, in unsorted mode: a record repeats a value when one
+// of these holds it. Found through the hash of the value, so that a search stays linear in
+// the records however many distinct values there are.
+class FirstOccurrence : public Nevo::Hashable {
+public:
+    explicit FirstOccurrence(DupItem* entry) : m_entry(entry), m_code(codeOf(entry)) {}
+    ~FirstOccurrence() override { delete static_cast<Nevo::ListItem*>(m_entry); }
+    FirstOccurrence(const FirstOccurrence&) = delete;
+    FirstOccurrence& operator=(const FirstOccurrence&) = delete;
+    int32_t getHashCode() const override { return m_code; }
+    const DupItem* entry() const { return m_entry; }
+
+private:
+    DupItem* m_entry;
+    int32_t m_code;
+};
+
+bool holdsValueOf(void* item, void* entry) {
+    const auto* first = static_cast<FirstOccurrence*>(static_cast<Nevo::Hashable*>(item));
+    return DupList::compareValues(first->entry(), static_cast<const DupItem*>(entry)) == 0;
 }
+
+// The first occurrences, found by value; the table does not own them, the list does.
+class Seen {
+public:
+    Seen() : m_table(c_firstBuckets, c_loadPercent) {}
+    ~Seen() {
+        for (FirstOccurrence* first : m_firsts) delete first;
+    }
+    Seen(const Seen&) = delete;
+    Seen& operator=(const Seen&) = delete;
+
+    // Whether `entry` repeats a value met before; if not, it is kept as that value's first.
+    bool repeats(DupItem* entry) {
+        if (m_table.get(codeOf(entry), holdsValueOf, entry)) return true;
+        m_firsts.push_back(new FirstOccurrence(entry));
+        m_table.add(m_firsts.back());
+        return false;
+    }
+
+private:
+    Nevo::Hash m_table;
+    std::vector<FirstOccurrence*> m_firsts;
+};
 
 // Whether record `oid` still exists in database `database`.
 bool recordIn(CEOID oid, CEOID database) {
@@ -72,7 +132,7 @@ void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
         return;
     }
     m_sortKey = sorted ? propid : 0;
-    Nevo::Sequence* seen = sorted ? nullptr : Nevo::Sequence::makeSequence();
+    std::unique_ptr<Seen> seen(sorted ? nullptr : new Seen);
     // In sorted mode, the record before; owned here unless it went into the list.
     DupItem* previous = nullptr;
     bool previousListed = false;
@@ -94,14 +154,11 @@ void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
             if (previous && !previousListed) delete previous;
             previous = entry;
             previousListed = listed;
-        } else if (repeatsSeen(seen, entry)) {
+        } else if (seen->repeats(entry)) {
             addItem(entry);
-        } else {
-            seen->insertLast(entry);
         }
     } while (database->seekNext());
     if (previous && !previousListed) delete previous;
-    if (seen) destroySeen(seen);
 }
 
 void DupList::toggleTag(UINT index) {
