@@ -270,12 +270,20 @@ bool Volume::forEachRecord(CEOID database, const std::function<void(CEOID, const
     Statement query(m_db, "SELECT oid, properties FROM records WHERE database_oid = ? ORDER BY oid");
     query.bind(1, database);
     int rc;
+    std::optional<std::int64_t> previous;
     while ((rc = query.step()) == SQLITE_ROW) {
+        // Rows come in rising OID order. A damaged index can list a record again, and an order
+        // holding one record twice sends a cursor stepping on from the second copy back to
+        // the first, for ever.
+        std::int64_t oid = query.integer(0);
+        if (previous && oid <= *previous)
+            return damaged("the records' index is damaged at record " + hexText(static_cast<CEOID>(oid)));
+        previous = oid;
         std::span<const BYTE> bytes = query.blob(1);
         if (int failed = query.failure()) return fail(failed, "read the records");
-        auto record = decodedRecord(query.integer(0), database, bytes);
+        auto record = decodedRecord(oid, database, bytes);
         if (!record) return false;
-        visit(static_cast<CEOID>(query.integer(0)), *record);
+        visit(static_cast<CEOID>(oid), *record);
     }
     return rc == SQLITE_DONE || fail(rc, "read the records");
 }
