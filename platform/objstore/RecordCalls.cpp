@@ -148,12 +148,20 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
                           LPDWORD lpcbBuffer, HANDLE hHeap) {
     if (!lpcPropID || !lplpBuffer || !lpcbBuffer) return fail(ERROR_INVALID_PARAMETER);
     DbHandle* handle = findDbHandle(hDbase);
-    OrderIndex* index = handle ? handle->freshIndex() : nullptr;
+    if (!handle) return 0;
+    // The look for other processes' changes and the read share one read transaction: half
+    // the file locking of two.
+    Volume& volume = handle->store().volume();
+    if (!volume.beginSnapshot()) return 0;
+    struct SnapshotEnd {
+        Volume& volume;
+        ~SnapshotEnd() { volume.endSnapshot(); }
+    } snapshotEnd{volume};
+    OrderIndex* index = handle->freshIndex();
     if (!index) return 0;
     auto at = recordToRead(*handle, *index);
     if (!at) return 0;
     CEOID oid = index->at(*at).oid;
-    Volume& volume = handle->store().volume();
     auto record = volume.record(oid, nullptr);
     if (!record) return volume.lastQueryFailed() ? 0 : fail(ERROR_KEY_DELETED);
     std::vector<ReadItem> items = itemsToRead(*record, *lpcPropID, rgPropID);
