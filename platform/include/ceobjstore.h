@@ -41,9 +41,10 @@ bool endBatch();
 void setChangeLogFollowed(bool followed);
 
 // Called once, on the new volume, when the DEFAULT volume is created on first use: it fills
-// it through the calls of windbase.h. A volume named by CE_STORE or setVolumePath starts
-// empty. Returns the initializer it replaces.
-using VolumeInitializer = void (*)();
+// it through the calls of windbase.h, and answers whether it could. A volume it could not
+// fill is not made: opening fails, saying why, and the next first use tries again. A volume
+// named by CE_STORE or setVolumePath starts empty. Returns the initializer it replaces.
+using VolumeInitializer = bool (*)();
 VolumeInitializer setDefaultVolumeInitializer(VolumeInitializer initializer);
 
 }  // namespace ce::objstore

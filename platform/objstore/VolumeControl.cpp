@@ -79,12 +79,19 @@ std::shared_ptr<Store> openStore(const std::string& path) {
 }
 
 // The initializer writes through the calls, so the volume being built is their store until
-// it is filled; closing it puts everything written into the file.
+// it is filled; closing it puts everything written into the file. A volume left empty or half
+// filled is not linked into place, where it would stay for good.
 bool fillUnderConstruction(const std::string& building) {
     if (!openStore(building)) return false;
-    control().initializer();
+    bool filled = control().initializer();
+    if (!filled) {
+        DWORD error = GetLastError();
+        std::string reason = lastVolumeError();
+        setVolumeError(error, building + ": cannot fill the new default volume: " +
+                                  (reason.empty() ? "error " + std::to_string(error) : reason));
+    }
     control().store.reset();
-    return true;
+    return filled;
 }
 
 }  // namespace

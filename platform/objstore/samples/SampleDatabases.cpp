@@ -17,8 +17,8 @@ bool createSampleDatabases() {
 
 namespace {
 
-void fillDefaultVolume() {
-    createSampleDatabases();
+bool fillDefaultVolume() {
+    return createSampleDatabases();
 }
 
 // Runs when the platform library is loaded, before anything can open the default volume.

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -180,7 +181,7 @@ TEST_F(Volume, TheDefaultVolumeIsCreatedPrivateUnderTheDataFolderAndInitializedO
     s_initialized = 0;
     auto previous = ce::objstore::setDefaultVolumeInitializer([] {
         ++s_initialized;
-        createDb(u"sample");
+        return createDb(u"sample") != 0;
     });
     std::string oldData = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
     setenv("XDG_DATA_HOME", folder().c_str(), 1);
@@ -202,6 +203,34 @@ TEST_F(Volume, TheDefaultVolumeIsCreatedPrivateUnderTheDataFolderAndInitializedO
     EXPECT_EQ(createDb(u"sample") != 0, true);  // a named volume starts empty
     EXPECT_EQ(s_initialized, 1);
     unsetenv("CE_STORE");
+    oldData.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", oldData.c_str(), 1);
+    ce::objstore::setDefaultVolumeInitializer(previous);
+}
+
+// A default volume whose filling failed was linked into place empty, and stayed so: the
+// catalogue showed nothing, with no error, for good.
+TEST_F(Volume, ADefaultVolumeThatCannotBeFilledIsNotMadeAndTheNextUseTriesAgain) {
+    static bool s_fails = true;
+    auto previous = ce::objstore::setDefaultVolumeInitializer([] {
+        if (createDb(u"sample") == 0 || s_fails) return SetLastError(ERROR_DISK_FULL), false;
+        return true;
+    });
+    std::string oldData = getenv("XDG_DATA_HOME") ? getenv("XDG_DATA_HOME") : "";
+    setenv("XDG_DATA_HOME", folder().c_str(), 1);
+    unsetenv("CE_STORE");
+    ce::objstore::setVolumePath("");
+    EXPECT_FALSE(ce::objstore::openVolume());
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DISK_FULL));
+    EXPECT_NE(ce::objstore::lastVolumeError().find("cannot fill the new default volume"), std::string::npos)
+        << ce::objstore::lastVolumeError();
+    EXPECT_FALSE(std::filesystem::exists(ce::objstore::volumePath()));
+    EXPECT_TRUE(std::filesystem::is_empty(folder() + "/orvane")) << "nothing half made is left behind";
+
+    s_fails = false;
+    ASSERT_TRUE(ce::objstore::openVolume()) << ce::objstore::lastVolumeError();
+    HANDLE found = CeFindFirstDatabaseEx(nullptr, 0);
+    EXPECT_NE(CeFindNextDatabaseEx(found, nullptr), 0u);
+    CloseHandle(found);
     oldData.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", oldData.c_str(), 1);
     ce::objstore::setDefaultVolumeInitializer(previous);
 }
