@@ -45,7 +45,7 @@ int32_t codeOf(const DupItem* entry) {
 // the records however many distinct values there are.
 class FirstOccurrence : public Nevo::Hashable {
 public:
-    explicit FirstOccurrence(DupItem* entry) : m_entry(entry), m_code(codeOf(entry)) {}
+    FirstOccurrence(DupItem* entry, int32_t code) : m_entry(entry), m_code(code) {}
     ~FirstOccurrence() override { delete static_cast<Nevo::ListItem*>(m_entry); }
     FirstOccurrence(const FirstOccurrence&) = delete;
     FirstOccurrence& operator=(const FirstOccurrence&) = delete;
@@ -62,7 +62,7 @@ bool holdsValueOf(void* item, void* entry) {
     return DupList::compareValues(first->entry(), static_cast<const DupItem*>(entry)) == 0;
 }
 
-// The first occurrences, found by value; the table does not own them, the list does.
+// The first occurrences, found by value; the table only finds them, this keeps them.
 class Seen {
 public:
     Seen() : m_table(c_firstBuckets, c_loadPercent) {}
@@ -74,8 +74,9 @@ public:
 
     // Whether `entry` repeats a value met before; if not, it is kept as that value's first.
     bool repeats(DupItem* entry) {
-        if (m_table.get(codeOf(entry), holdsValueOf, entry)) return true;
-        m_firsts.push_back(new FirstOccurrence(entry));
+        int32_t code = codeOf(entry);
+        if (m_table.get(code, holdsValueOf, entry)) return true;
+        m_firsts.push_back(new FirstOccurrence(entry, code));
         m_table.add(m_firsts.back());
         return false;
     }
