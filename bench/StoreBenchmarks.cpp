@@ -1,6 +1,10 @@
 // The object store's side of the suite: opens, positional and value seeks, stepping with
 // reads, and single-record adds and deletes, each through the calls of windbase.h.
+#include <malloc.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -42,6 +46,42 @@ void openCold(benchmark::State& state, std::uint32_t count, bool byName) {
             break;
         }
         CloseHandle(handle);
+    }
+}
+
+// The same open as on a volume without saved indexes: it reads every record.
+void openColdRebuilt(benchmark::State& state, std::uint32_t count, bool byName) {
+    ce::objstore::setSavedIndexesUsed(false);
+    openCold(state, count, byName);
+    ce::objstore::setSavedIndexesUsed(true);
+}
+
+size_t residentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    size_t pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * static_cast<size_t>(sysconf(_SC_PAGESIZE));
+}
+
+// What an open sort order keeps in memory, per record: the resident memory a cold open adds
+// (its index, and SQLite's page cache of at most 2 MB), with freed memory given back first.
+void memory(benchmark::State& state, std::uint32_t count, bool byName) {
+    HANDLE first = prepare(state, count, byName);
+    if (first == INVALID_HANDLE_VALUE) return;
+    CloseHandle(first);
+    for (auto _ : state) {
+        ce::objstore::closeVolume();
+        malloc_trim(0);
+        size_t before = residentBytes();
+        HANDLE handle = StoreVolume::open(orderOf(byName));
+        malloc_trim(0);
+        size_t after = residentBytes();
+        if (handle == INVALID_HANDLE_VALUE) {
+            state.SkipWithError("open failed");
+            break;
+        }
+        CloseHandle(handle);
+        state.counters["bytes_per_record"] = static_cast<double>(after - std::min(before, after)) / count;
     }
 }
 
@@ -199,6 +239,15 @@ void change(benchmark::State& state, std::uint32_t count, bool timeAdds) {
 
 void registerStore(std::uint32_t count) {
     registerEngine({"store", openCold, openWarm, seekIndex, seekValue, stepRead, stepOnly, change}, count);
+    for (bool byName : {false, true}) {
+        std::string tail = std::string("/") + orderName(byName) + "/" + sizeName(count);
+        benchmark::RegisterBenchmark(("store/OpenColdRebuilt" + tail).c_str(), openColdRebuilt, count, byName)
+            ->Iterations(coldOpenIterations(count))
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("store/Memory" + tail).c_str(), memory, count, byName)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    }
 }
 
 }  // namespace bench

@@ -16,7 +16,7 @@ public:
     static constexpr WCHAR c_databaseName[] = u"orvane-bench-v1";
     // The cached file's suffix, named by the volume format, so that builds of another format
     // keep caches of their own.
-    static constexpr char c_fileSuffix[] = "v2.vol";
+    static constexpr char c_fileSuffix[] = "v3.vol";
 
     // Makes the volume of `count` records the current one, building it when the cached file is
     // missing or holds another count. Switching keeps the loaded indexes when the size is the same.

@@ -39,6 +39,10 @@ bool endBatch();
 // or found by rereading each changed database, as a volume without the log is. For measuring
 // what the log saves.
 void setChangeLogFollowed(bool followed);
+// Whether sort order indexes saved in the volume are used and saved (they are unless told
+// otherwise): off, every first open of a sort order in a process reads all its records, as
+// on a volume of an older format. For measuring.
+void setSavedIndexesUsed(bool used);
 
 // Called once, on the new volume, when the DEFAULT volume is created on first use: it fills
 // it through the calls of windbase.h, and answers whether it could. A volume it could not

@@ -21,14 +21,15 @@ std::optional<size_t> Cursor::current(const OrderIndex& index) {
     case Place::End: return std::nullopt;
     case Place::Key: break;
     }
-    const SortKey* now = index.find(m_key.oid);
-    if (!now) return std::nullopt;
-    m_key = *now;  // the record may have been rewritten to another place
-    return index.rankOf(m_key);
+    auto at = index.rankOfRecord(m_key.oid);
+    if (!at) return std::nullopt;
+    // The record may have been rewritten to another place.
+    if (!index.holds(m_key)) m_key = index.at(*at);
+    return at;
 }
 
 bool Cursor::onDeletedRecord(const OrderIndex& index) const {
-    return m_place == Place::Key && !index.find(m_key.oid);
+    return m_place == Place::Key && !index.contains(m_key.oid);
 }
 
 size_t Cursor::following(const OrderIndex& index) const {

@@ -1,13 +1,33 @@
 // In-memory state of an open database, kept in step with the volume.
 #include "Database.h"
 
+#include <algorithm>
+
+#include "ceobjstore.h"
 #include "DbHandle.h"
 #include "Notifications.h"
+#include "SavedIndex.h"
 
 namespace ce::objstore {
 
+namespace {
+
+constexpr std::uint64_t c_mostReserved = 1u << 20;
+
+bool& savedIndexesUsed() {
+    static bool used = true;
+    return used;
+}
+
+}  // namespace
+
+void setSavedIndexesUsed(bool used) {
+    savedIndexesUsed() = used;
+}
+
 Database::Database(Volume& volume, const DatabaseRow& row)
-    : m_volume(volume), m_oid(row.oid), m_sortOrders(row.sortOrders), m_changeCount(row.changeCount) {}
+    : m_volume(volume), m_oid(row.oid), m_sortOrders(row.sortOrders), m_changeCount(row.changeCount),
+      m_recordCount(row.recordCount) {}
 
 std::optional<KeyOrder> Database::orderFor(CEPROPID propid) const {
     if (propid == 0) return KeyOrder();
@@ -20,11 +40,26 @@ OrderIndex* Database::index(const KeyOrder& order) {
     for (auto& index : m_indexes)
         if (index->order().propid() == order.propid()) return index.get();
     auto index = std::make_unique<OrderIndex>(order);
-    std::vector<SortKey> keys;
-    bool ok = m_volume.forEachRecord(
-        m_oid, [&](CEOID oid, const Record& record) { keys.push_back(order.keyOf(oid, record)); });
-    if (!ok) return nullptr;
-    index->build(std::move(keys));
+    SORTORDERSPEC spec{order.propid(), order.flags()};
+    // A saved index is for the records as they were at its change count; one whose own
+    // changes this process holds ahead of another's is not known to match any count.
+    bool saving = savedIndexesUsed() && m_heldAhead.empty();
+    bool loaded = saving && m_recordCount >= savedindex::c_savedFrom &&
+                  m_volume.readSavedIndex(m_oid, spec, m_changeCount, [&](std::span<const BYTE> keys) {
+                      savedindex::decode(keys, m_recordCount, *index);
+                  }) &&
+                  index->size() == m_recordCount;
+    if (!loaded) {
+        // Room for the records the row counts, within reason: the row may be out of date, or lie.
+        index->startBuild(static_cast<size_t>(std::min<std::uint64_t>(m_recordCount, c_mostReserved)));
+        bool ok = m_volume.forEachRecord(
+            m_oid, [&](CEOID oid, const Record& record) { index->add(viewOf(order.keyOf(oid, record))); });
+        if (!ok) return nullptr;
+        // The records come in rising OID order, so no OID can come twice.
+        index->finishBuild();
+        if (saving && index->size() >= savedindex::c_savedFrom)
+            m_volume.saveIndex(m_oid, spec, m_changeCount, savedindex::encode(*index));
+    }
     m_indexes.push_back(std::move(index));
     return m_indexes.back().get();
 }
@@ -51,6 +86,7 @@ bool Database::applyLogged(const LoggedChange& change) {
 }
 
 void Database::resync(const DatabaseRow& row) {
+    m_recordCount = row.recordCount;
     if (row.changeCount == m_changeCount) return;
     m_changeCount = row.changeCount;
     m_heldAhead.clear();

@@ -57,6 +57,7 @@ private:
     // The changes held: every one up to m_changeCount, and this process's own that came
     // after a change of another process it has not applied yet.
     std::uint64_t m_changeCount;
+    std::uint64_t m_recordCount;  // as the row said when last read
     std::set<std::uint64_t> m_heldAhead;
     std::vector<std::unique_ptr<OrderIndex>> m_indexes;
     std::vector<DbHandle*> m_handles;

@@ -1,43 +1,117 @@
 // The order-statistic treap behind every open sort order. Nodes live in one vector and
-// link by index; removed nodes are reused.
+// link by index; removed nodes are reused. A node's priority is a hash of its OID salted
+// once a process, so that it need not be kept, and no volume can choose OIDs that
+// unbalance the tree.
 #include "OrderIndex.h"
 
 #include <algorithm>
+#include <numeric>
+#include <random>
 
 namespace ce::objstore {
 
-OrderIndex::OrderIndex(KeyOrder order) : m_order(order) {}
+namespace {
 
-std::uint32_t OrderIndex::nextPriority() {
-    // xorshift32: deterministic, and plenty for balancing.
-    m_seed ^= m_seed << 13;
-    m_seed ^= m_seed >> 17;
-    m_seed ^= m_seed << 5;
-    return m_seed;
+constexpr unsigned c_lengthBits = 24;
+constexpr std::uint64_t c_longestText = (std::uint64_t{1} << c_lengthBits) - 1;
+// Dead text and the slots of removed records are dropped once they are this many and half
+// of what is held.
+constexpr size_t c_leftBeforeCompacting = 1024;
+
+std::uint32_t processSalt() {
+    static const std::uint32_t salt = std::random_device{}();
+    return salt;
 }
 
-std::uint32_t OrderIndex::newNode(SortKey key) {
+template <class T>
+void shrinkIfLoose(std::vector<T>& items) {
+    if (items.capacity() - items.size() > items.size() / 8 + 16) items.shrink_to_fit();
+}
+
+}  // namespace
+
+OrderIndex::OrderIndex(KeyOrder order) : m_order(order), m_salt(processSalt()) {}
+
+SortKeyView OrderIndex::viewAt(std::uint32_t node) const {
+    const Node& n = m_nodes[node];
+    SortKeyView key;
+    key.oid = n.oid;
+    key.present = (n.countAndPresent & c_present) != 0;
+    if (!key.present) return key;
+    if (m_order.isText())
+        key.value.text = std::u16string_view(m_text.data() + (n.value >> c_lengthBits), n.value & c_longestText);
+    else
+        key.value.number = n.value;
+    return key;
+}
+
+std::uint32_t OrderIndex::priorityOf(std::uint32_t node) const {
+    // A bijective mix: distinct OIDs get distinct priorities.
+    std::uint32_t x = m_nodes[node].oid ^ m_salt;
+    x ^= x >> 16;
+    x *= 0x7FEB352Du;
+    x ^= x >> 15;
+    x *= 0x846CA68Bu;
+    x ^= x >> 16;
+    return x;
+}
+
+std::uint32_t OrderIndex::newNode(const SortKeyView& key) {
     Node node;
-    node.key = std::move(key);
-    node.priority = nextPriority();
+    node.oid = key.oid;
+    if (key.present) {
+        node.countAndPresent |= c_present;
+        if (m_order.isText()) {
+            size_t length = std::min<size_t>(key.value.text.size(), c_longestText);
+            node.value = (static_cast<std::uint64_t>(m_text.size()) << c_lengthBits) | length;
+            m_text.insert(m_text.end(), key.value.text.begin(), key.value.text.begin() + length);
+        } else {
+            node.value = key.value.number;
+        }
+    }
+    ++m_live;
     if (!m_free.empty()) {
         std::uint32_t index = m_free.back();
         m_free.pop_back();
-        m_nodes[index] = std::move(node);
+        m_nodes[index] = node;
         return index;
     }
-    m_nodes.push_back(std::move(node));
+    m_nodes.push_back(node);
     return static_cast<std::uint32_t>(m_nodes.size() - 1);
 }
 
+void OrderIndex::releaseNode(std::uint32_t node) {
+    Node& n = m_nodes[node];
+    if (m_order.isText() && (n.countAndPresent & c_present)) m_deadText += n.value & c_longestText;
+    n.countAndPresent = 0;  // a free node counts nothing
+    m_free.push_back(node);
+    --m_live;
+    if (m_deadText > c_leftBeforeCompacting && m_deadText > m_text.size() / 2) compactText();
+}
+
+void OrderIndex::compactText() {
+    std::vector<char16_t> kept;
+    kept.reserve(m_text.size() - m_deadText);
+    for (Node& n : m_nodes) {
+        if (!(n.countAndPresent & c_present)) continue;
+        std::uint64_t length = n.value & c_longestText;
+        auto from = m_text.begin() + static_cast<std::ptrdiff_t>(n.value >> c_lengthBits);
+        n.value = (static_cast<std::uint64_t>(kept.size()) << c_lengthBits) | length;
+        kept.insert(kept.end(), from, from + static_cast<std::ptrdiff_t>(length));
+    }
+    m_text = std::move(kept);
+    m_deadText = 0;
+}
+
 void OrderIndex::update(std::uint32_t node) {
-    m_nodes[node].count = 1 + sizeOf(m_nodes[node].left) + sizeOf(m_nodes[node].right);
+    Node& n = m_nodes[node];
+    n.countAndPresent = (n.countAndPresent & c_present) | (1 + sizeOf(n.left) + sizeOf(n.right));
 }
 
 std::uint32_t OrderIndex::merge(std::uint32_t a, std::uint32_t b) {
     if (a == c_none) return b;
     if (b == c_none) return a;
-    if (m_nodes[a].priority > m_nodes[b].priority) {
+    if (priorityOf(a) > priorityOf(b)) {
         m_nodes[a].right = merge(m_nodes[a].right, b);
         update(a);
         return a;
@@ -47,13 +121,13 @@ std::uint32_t OrderIndex::merge(std::uint32_t a, std::uint32_t b) {
     return b;
 }
 
-void OrderIndex::split(std::uint32_t node, const SortKey& key, bool inclusive, std::uint32_t& before,
+void OrderIndex::split(std::uint32_t node, const SortKeyView& key, bool inclusive, std::uint32_t& before,
                        std::uint32_t& rest) {
     if (node == c_none) {
         before = rest = c_none;
         return;
     }
-    int side = m_order.compare(m_nodes[node].key, key);
+    int side = m_order.compare(viewAt(node), key);
     if (side < 0 || (inclusive && side == 0)) {
         split(m_nodes[node].right, key, inclusive, m_nodes[node].right, rest);
         before = node;
@@ -64,21 +138,91 @@ void OrderIndex::split(std::uint32_t node, const SortKey& key, bool inclusive, s
     update(node);
 }
 
-void OrderIndex::build(std::vector<SortKey> keys) {
+std::uint32_t OrderIndex::nodeOf(CEOID oid) const {
+    auto found = std::lower_bound(m_byOid.begin(), m_byOid.end(), oid,
+                                  [](const OidSlot& slot, CEOID wanted) { return slot.oid < wanted; });
+    return found != m_byOid.end() && found->oid == oid ? found->node : c_none;
+}
+
+void OrderIndex::setNodeOf(CEOID oid, std::uint32_t node) {
+    if (m_byOid.empty() || m_byOid.back().oid < oid) {
+        m_byOid.push_back({oid, node});
+        return;
+    }
+    auto found = std::lower_bound(m_byOid.begin(), m_byOid.end(), oid,
+                                  [](const OidSlot& slot, CEOID wanted) { return slot.oid < wanted; });
+    if (found != m_byOid.end() && found->oid == oid) {
+        if (found->node == c_none && node != c_none) --m_leftSlots;
+        found->node = node;
+        return;
+    }
+    m_byOid.insert(found, {oid, node});  // an OID older than the newest: rare, and linear
+}
+
+void OrderIndex::clear() {
     m_nodes.clear();
     m_free.clear();
     m_byOid.clear();
+    m_text.clear();
+    m_leftSlots = m_deadText = m_live = 0;
     m_root = c_none;
-    std::sort(keys.begin(), keys.end(),
-              [this](const SortKey& a, const SortKey& b) { return m_order.compare(a, b) < 0; });
+}
+
+void OrderIndex::startBuild(size_t expected) {
+    clear();
+    m_nodes.reserve(expected);
+    m_byOid.reserve(expected);
+}
+
+void OrderIndex::add(const SortKeyView& key) {
+    std::uint32_t node = newNode(key);
+    m_byOid.push_back({key.oid, node});
+}
+
+void OrderIndex::sortByOid() {
+    auto byOid = [](const OidSlot& a, const OidSlot& b) { return a.oid < b.oid; };
+    if (std::is_sorted(m_byOid.begin(), m_byOid.end(), byOid)) return;
+    // Keys come in key order when loaded: two radix passes of 16 bits beat a comparison sort
+    // of a million slots several times over.
+    std::vector<OidSlot> other(m_byOid.size());
+    for (unsigned shift : {0u, 16u}) {
+        std::vector<size_t> starts(65537, 0);
+        for (const OidSlot& slot : m_byOid) ++starts[((slot.oid >> shift) & 0xFFFF) + 1];
+        for (size_t i = 1; i < starts.size(); ++i) starts[i] += starts[i - 1];
+        for (const OidSlot& slot : m_byOid) other[starts[(slot.oid >> shift) & 0xFFFF]++] = slot;
+        m_byOid.swap(other);
+    }
+}
+
+bool OrderIndex::finishBuild(bool requireSorted) {
+    sortByOid();
+    bool sound = std::adjacent_find(m_byOid.begin(), m_byOid.end(), [](const OidSlot& a, const OidSlot& b) {
+                     return a.oid == b.oid;
+                 }) == m_byOid.end();
+    std::vector<std::uint32_t> sorted(m_nodes.size());
+    std::iota(sorted.begin(), sorted.end(), 0u);
+    auto before = [this](std::uint32_t a, std::uint32_t b) { return m_order.compare(viewAt(a), viewAt(b)) < 0; };
+    if (!requireSorted)
+        std::sort(sorted.begin(), sorted.end(), before);
+    else
+        for (size_t i = 1; sound && i < sorted.size(); ++i) sound = before(sorted[i - 1], sorted[i]);
+    if (!sound) {
+        clear();
+        return false;
+    }
+    linkSorted(sorted);
+    shrinkIfLoose(m_nodes);
+    shrinkIfLoose(m_byOid);
+    shrinkIfLoose(m_text);
+    return true;
+}
+
+void OrderIndex::linkSorted(const std::vector<std::uint32_t>& sorted) {
     // Sorted input builds a Cartesian tree in O(n): the right spine is kept on a stack.
     std::vector<std::uint32_t> spine;
-    for (SortKey& key : keys) {
-        CEOID oid = key.oid;
-        std::uint32_t node = newNode(std::move(key));
-        m_byOid[oid] = node;
+    for (std::uint32_t node : sorted) {
         std::uint32_t last = c_none;
-        while (!spine.empty() && m_nodes[spine.back()].priority < m_nodes[node].priority) {
+        while (!spine.empty() && priorityOf(spine.back()) < priorityOf(node)) {
             last = spine.back();
             spine.pop_back();
             update(last);
@@ -94,42 +238,63 @@ void OrderIndex::build(std::vector<SortKey> keys) {
     }
 }
 
-void OrderIndex::insert(SortKey key) {
+void OrderIndex::build(const std::vector<SortKey>& keys) {
+    startBuild(keys.size());
+    for (const SortKey& key : keys) add(viewOf(key));
+    if (!finishBuild()) {
+        // The same OID twice: the later key wins, as inserting them one by one would do.
+        clear();
+        for (const SortKey& key : keys) insert(key);
+    }
+}
+
+void OrderIndex::insert(const SortKeyView& key) {
     erase(key.oid);
-    CEOID oid = key.oid;
     std::uint32_t before, rest;
     split(m_root, key, false, before, rest);
-    std::uint32_t node = newNode(std::move(key));
-    m_byOid[oid] = node;
+    std::uint32_t node = newNode(key);
+    setNodeOf(key.oid, node);
     m_root = merge(merge(before, node), rest);
 }
 
 bool OrderIndex::erase(CEOID oid) {
-    auto found = m_byOid.find(oid);
-    if (found == m_byOid.end()) return false;
-    std::uint32_t target = found->second;
+    std::uint32_t target = nodeOf(oid);
+    if (target == c_none) return false;
     std::uint32_t before, rest, self, after;
-    split(m_root, m_nodes[target].key, false, before, rest);
-    split(rest, m_nodes[target].key, true, self, after);
+    SortKeyView key = viewAt(target);
+    split(m_root, key, false, before, rest);
+    split(rest, key, true, self, after);
     m_root = merge(before, after);
-    m_free.push_back(target);
-    m_byOid.erase(found);
+    setNodeOf(oid, c_none);
+    ++m_leftSlots;
+    if (m_leftSlots > c_leftBeforeCompacting && m_leftSlots > m_byOid.size() / 2) {
+        std::erase_if(m_byOid, [](const OidSlot& slot) { return slot.node == c_none; });
+        m_leftSlots = 0;
+    }
+    releaseNode(target);
     return true;
 }
 
-const SortKey* OrderIndex::find(CEOID oid) const {
-    auto found = m_byOid.find(oid);
-    return found == m_byOid.end() ? nullptr : &m_nodes[found->second].key;
+std::optional<SortKey> OrderIndex::find(CEOID oid) const {
+    std::uint32_t node = nodeOf(oid);
+    if (node == c_none) return std::nullopt;
+    SortKeyView view = viewAt(node);
+    return SortKey{view.oid, view.present, {view.value.number, std::u16string(view.value.text)}};
 }
 
-const SortKey& OrderIndex::at(size_t index) const {
+bool OrderIndex::holds(const SortKey& key) const {
+    std::uint32_t node = nodeOf(key.oid);
+    return node != c_none && m_order.compare(viewAt(node), viewOf(key)) == 0;
+}
+
+std::uint32_t OrderIndex::nodeAt(size_t index) const {
     std::uint32_t node = m_root;
     for (;;) {
         size_t left = sizeOf(m_nodes[node].left);
         if (index < left) {
             node = m_nodes[node].left;
         } else if (index == left) {
-            return m_nodes[node].key;
+            return node;
         } else {
             index -= left + 1;
             node = m_nodes[node].right;
@@ -137,12 +302,17 @@ const SortKey& OrderIndex::at(size_t index) const {
     }
 }
 
+SortKey OrderIndex::at(size_t index) const {
+    SortKeyView view = viewAt(nodeAt(index));
+    return SortKey{view.oid, view.present, {view.value.number, std::u16string(view.value.text)}};
+}
+
 template <class Before>
 size_t OrderIndex::countBefore(Before before) const {
     size_t count = 0;
     std::uint32_t node = m_root;
     while (node != c_none) {
-        if (before(m_nodes[node].key)) {
+        if (before(viewAt(node))) {
             count += sizeOf(m_nodes[node].left) + 1;
             node = m_nodes[node].right;
         } else {
@@ -153,15 +323,30 @@ size_t OrderIndex::countBefore(Before before) const {
 }
 
 size_t OrderIndex::rankOf(const SortKey& key) const {
-    return countBefore([&](const SortKey& k) { return m_order.compare(k, key) < 0; });
+    SortKeyView view = viewOf(key);
+    return countBefore([&](const SortKeyView& k) { return m_order.compare(k, view) < 0; });
+}
+
+std::optional<size_t> OrderIndex::rankOfRecord(CEOID oid) const {
+    std::uint32_t node = nodeOf(oid);
+    if (node == c_none) return std::nullopt;
+    SortKeyView view = viewAt(node);
+    return countBefore([&](const SortKeyView& k) { return m_order.compare(k, view) < 0; });
 }
 
 size_t OrderIndex::lowerBound(const SortValue& value) const {
-    return countBefore([&](const SortKey& k) { return m_order.compareToValue(k, value) < 0; });
+    SortValueView view = viewOf(value);
+    return countBefore([&](const SortKeyView& k) { return m_order.compareToValue(k, view) < 0; });
 }
 
 size_t OrderIndex::upperBound(const SortValue& value) const {
-    return countBefore([&](const SortKey& k) { return m_order.compareToValue(k, value) <= 0; });
+    SortValueView view = viewOf(value);
+    return countBefore([&](const SortKeyView& k) { return m_order.compareToValue(k, view) <= 0; });
+}
+
+size_t OrderIndex::bytesHeld() const {
+    return m_nodes.capacity() * sizeof(Node) + m_free.capacity() * sizeof(std::uint32_t) +
+           m_byOid.capacity() * sizeof(OidSlot) + m_text.capacity() * sizeof(char16_t);
 }
 
 }  // namespace ce::objstore

@@ -1,10 +1,16 @@
 // An order-statistic index of one sort order: the records' keys in a treap whose nodes
 // know their subtree sizes, so that index -> record, record -> index and value searches
 // all cost O(log n), and so do inserts and removals.
+//
+// A database of a million records keeps one of these per sort order in use, so a key is
+// kept small: a node of 24 bytes (the number, or where the text is; the OID; the links; the
+// subtree size with the presence bit) and 8 bytes in the OID lookup, and a string's UTF-16
+// units in one shared buffer.
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "SortKey.h"
@@ -16,49 +22,102 @@ public:
     explicit OrderIndex(KeyOrder order);
 
     const KeyOrder& order() const { return m_order; }
-    size_t size() const { return m_byOid.size(); }
+    size_t size() const { return m_live; }
 
     // Replaces the content with these keys (any order).
-    void build(std::vector<SortKey> keys);
+    void build(const std::vector<SortKey>& keys);
+    // Building without a vector of keys: reset, add each key (any order), then finishBuild.
+    void startBuild(size_t expected);
+    void add(const SortKeyView& key);
+    // False, leaving the index empty, when `requireSorted` and the keys were not added in
+    // strictly rising order, or when two keys had one OID.
+    bool finishBuild(bool requireSorted = false);
+
     // Adds a key, or moves the record when its OID is already indexed.
-    void insert(SortKey key);
+    void insert(const SortKeyView& key);
+    void insert(const SortKey& key) { insert(viewOf(key)); }
     bool erase(CEOID oid);
 
-    const SortKey* find(CEOID oid) const;
-    const SortKey& at(size_t index) const;
+    bool contains(CEOID oid) const { return nodeOf(oid) != c_none; }
+    // Whether the index holds this very key for its record.
+    bool holds(const SortKey& key) const;
+    std::optional<SortKey> find(CEOID oid) const;
+    SortKey at(size_t index) const;
+    CEOID oidAt(size_t index) const { return m_nodes[nodeAt(index)].oid; }
     // Number of keys before `key` in the order (its index when it is indexed).
     size_t rankOf(const SortKey& key) const;
+    // The index of a record; nothing when it is not indexed.
+    std::optional<size_t> rankOfRecord(CEOID oid) const;
     // Number of keys before the first one at or after `value` (lower) / after it (upper).
     size_t lowerBound(const SortValue& value) const;
     size_t upperBound(const SortValue& value) const;
 
+    // Every key in order, the text borrowed for the call.
+    template <class Visit>
+    void forEachInOrder(Visit visit) const;
+    // Bytes held, for measuring.
+    size_t bytesHeld() const;
+
 private:
     static constexpr std::uint32_t c_none = 0xFFFFFFFFu;
+    static constexpr std::uint32_t c_present = 0x80000000u;
     struct Node {
-        SortKey key;
-        std::uint32_t priority = 0;
+        std::uint64_t value = 0;  // the number, or the text's start << 24 | its length
+        CEOID oid = 0;
         std::uint32_t left = c_none;
         std::uint32_t right = c_none;
-        std::uint32_t count = 1;
+        std::uint32_t countAndPresent = 1;  // subtree size, and c_present when the key has the property
+    };
+    struct OidSlot {
+        CEOID oid;
+        std::uint32_t node;  // c_none once the record left the index
     };
 
-    std::uint32_t sizeOf(std::uint32_t node) const { return node == c_none ? 0 : m_nodes[node].count; }
+    SortKeyView viewAt(std::uint32_t node) const;
+    std::uint32_t priorityOf(std::uint32_t node) const;
+    std::uint32_t sizeOf(std::uint32_t node) const {
+        return node == c_none ? 0 : (m_nodes[node].countAndPresent & ~c_present);
+    }
     void update(std::uint32_t node);
     std::uint32_t merge(std::uint32_t a, std::uint32_t b);
     // Splits into the keys before `key` (and `key` itself when inclusive) and the rest.
-    void split(std::uint32_t node, const SortKey& key, bool inclusive, std::uint32_t& before,
+    void split(std::uint32_t node, const SortKeyView& key, bool inclusive, std::uint32_t& before,
                std::uint32_t& rest);
-    std::uint32_t newNode(SortKey key);
-    std::uint32_t nextPriority();
+    std::uint32_t newNode(const SortKeyView& key);
+    void releaseNode(std::uint32_t node);
+    std::uint32_t nodeAt(size_t index) const;
+    std::uint32_t nodeOf(CEOID oid) const;
+    void setNodeOf(CEOID oid, std::uint32_t node);
+    void linkSorted(const std::vector<std::uint32_t>& sorted);
+    void sortByOid();
     template <class Before>
     size_t countBefore(Before before) const;
+    void compactText();
+    void clear();
 
     KeyOrder m_order;
     std::vector<Node> m_nodes;
     std::vector<std::uint32_t> m_free;
-    std::unordered_map<CEOID, std::uint32_t> m_byOid;
+    std::vector<OidSlot> m_byOid;  // sorted by OID; new records come last, as OIDs only grow
+    size_t m_leftSlots = 0;        // slots of records no longer indexed, dropped now and then
+    std::vector<char16_t> m_text;
+    size_t m_deadText = 0;  // units no key uses any more
+    size_t m_live = 0;
     std::uint32_t m_root = c_none;
-    std::uint32_t m_seed = 0x9E3779B9u;
+    std::uint32_t m_salt;
 };
+
+template <class Visit>
+void OrderIndex::forEachInOrder(Visit visit) const {
+    std::vector<std::uint32_t> path;
+    std::uint32_t node = m_root;
+    while (node != c_none || !path.empty()) {
+        for (; node != c_none; node = m_nodes[node].left) path.push_back(node);
+        node = path.back();
+        path.pop_back();
+        visit(viewAt(node));
+        node = m_nodes[node].right;
+    }
+}
 
 }  // namespace ce::objstore

@@ -13,7 +13,7 @@ CEOID fail(DWORD error) {
 }
 
 bool matches(const OrderIndex& index, size_t at, const SortValue& value) {
-    const SortKey& key = index.at(at);
+    SortKey key = index.at(at);
     return key.present && index.order().compareToValue(key, value) == 0;
 }
 
@@ -50,8 +50,7 @@ std::optional<size_t> seekTarget(DbHandle& handle, const OrderIndex& index, DWOR
     auto number = static_cast<DWORD>(value);  // counts keep their 32-bit meaning
     switch (type) {
     case CEDB_SEEK_CEOID: {
-        const SortKey* key = index.find(number);
-        if (key) return index.rankOf(*key);
+        if (auto rank = index.rankOfRecord(number)) return rank;
         SetLastError(ERROR_INVALID_PARAMETER);
         return std::nullopt;
     }
@@ -138,7 +137,7 @@ CEOID CeSeekDatabase(HANDLE hDatabase, DWORD dwSeekType, DWORD_PTR dwValue, LPDW
     if (!index) return 0;
     auto target = seekTarget(*handle, *index, dwSeekType, dwValue);
     if (!target) return 0;
-    const SortKey& key = index->at(*target);
+    SortKey key = index->at(*target);
     handle->cursor().toKey(key);
     if (lpdwIndex) *lpdwIndex = static_cast<DWORD>(*target);
     return key.oid;
@@ -161,7 +160,7 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
     if (!index) return 0;
     auto at = recordToRead(*handle, *index);
     if (!at) return 0;
-    CEOID oid = index->at(*at).oid;
+    CEOID oid = index->oidAt(*at);
     auto record = volume.record(oid, nullptr);
     if (!record) return volume.lastQueryFailed() ? 0 : fail(ERROR_KEY_DELETED);
     std::vector<ReadItem> items = itemsToRead(*record, *lpcPropID, rgPropID);

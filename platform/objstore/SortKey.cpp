@@ -81,7 +81,7 @@ std::optional<SortValue> KeyOrder::probeOf(const CEPROPVAL& value) const {
     return valueOf(bytes->data(), bytes->size());
 }
 
-int KeyOrder::compareValues(const SortValue& a, const SortValue& b) const {
+int KeyOrder::compareValues(const SortValueView& a, const SortValueView& b) const {
     int result = 0;
     switch (TypeFromPropID(m_spec.propid)) {
     case CEVT_I2:
@@ -98,7 +98,7 @@ int KeyOrder::missingSide() const {
     return (m_spec.dwFlags & CEDB_SORT_UNKNOWNFIRST) ? -1 : 1;
 }
 
-int KeyOrder::compare(const SortKey& a, const SortKey& b) const {
+int KeyOrder::compare(const SortKeyView& a, const SortKeyView& b) const {
     if (a.present != b.present) return a.present ? -missingSide() : missingSide();
     if (a.present) {
         if (int byValue = compareValues(a.value, b.value)) return byValue;
@@ -106,7 +106,7 @@ int KeyOrder::compare(const SortKey& a, const SortKey& b) const {
     return sign(a.oid < b.oid, b.oid < a.oid);
 }
 
-int KeyOrder::compareToValue(const SortKey& key, const SortValue& value) const {
+int KeyOrder::compareToValue(const SortKeyView& key, const SortValueView& value) const {
     if (!key.present) return missingSide();
     return compareValues(key.value, value);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "Record.h"
 
@@ -24,26 +25,53 @@ struct SortKey {
     SortValue value;
 };
 
+// The same, with the text borrowed: what an index compares without copying its keys out.
+struct SortValueView {
+    std::uint64_t number = 0;
+    std::u16string_view text;
+};
+
+struct SortKeyView {
+    CEOID oid = 0;
+    bool present = false;
+    SortValueView value;
+};
+
+inline SortValueView viewOf(const SortValue& value) {
+    return {value.number, value.text};
+}
+inline SortKeyView viewOf(const SortKey& key) {
+    return {key.oid, key.present, viewOf(key.value)};
+}
+
 class KeyOrder {
 public:
     // Property id 0 is creation order.
     explicit KeyOrder(SORTORDERSPEC order = {0, 0});
 
     CEPROPID propid() const { return m_spec.propid; }
+    DWORD flags() const { return m_spec.dwFlags; }
     bool isCreationOrder() const { return m_spec.propid == 0; }
+    bool isText() const { return TypeFromPropID(m_spec.propid) == CEVT_LPWSTR; }
 
     SortKey keyOf(CEOID oid, const Record& record) const;
     // The value of a seek's CEPROPVAL; nothing when it is not of the sort property.
     std::optional<SortValue> probeOf(const CEPROPVAL& value) const;
 
     // Full order of two keys: <0, 0 (same record) or >0.
-    int compare(const SortKey& a, const SortKey& b) const;
+    int compare(const SortKeyView& a, const SortKeyView& b) const;
+    int compare(const SortKey& a, const SortKey& b) const { return compare(viewOf(a), viewOf(b)); }
     // A key against a seek value, ignoring creation order. Keys without the property sit
     // where the order puts them (before or after every value).
-    int compareToValue(const SortKey& key, const SortValue& value) const;
+    int compareToValue(const SortKeyView& key, const SortValueView& value) const;
+    int compareToValue(const SortKey& key, const SortValue& value) const {
+        return compareToValue(viewOf(key), viewOf(value));
+    }
+    // Whether keys without the property come before every value (rather than after).
+    bool missingFirst() const { return missingSide() < 0; }
 
 private:
-    int compareValues(const SortValue& a, const SortValue& b) const;
+    int compareValues(const SortValueView& a, const SortValueView& b) const;
     int missingSide() const;
     SortValue valueOf(const BYTE* data, size_t size) const;
 

@@ -127,9 +127,9 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
     const char* setup =
         readOnly ? "PRAGMA synchronous = FULL;" : "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;";
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, setup, nullptr, nullptr, nullptr);
-    // A file of the previous format gets the change log; one that cannot be written is used
-    // without it, and other processes' changes are then found by rereading.
-    if (rc == SQLITE_OK && !readOnly && format == volumefile::c_previousSchemaVersion) rc = volumefile::migrate(db);
+    // A file of an older format gets what it lacks; one that cannot be written is used
+    // without it: other processes' changes are then found by rereading, and indexes built.
+    if (rc == SQLITE_OK && !readOnly && format < volumefile::c_schemaVersion) rc = volumefile::migrate(db);
     // Read again: a migration, here or by another process, changes it.
     if (rc == SQLITE_OK) rc = volumefile::formatOf(db, format);
     if (rc != SQLITE_OK) {
@@ -138,7 +138,8 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
         return nullptr;
     }
     std::unique_ptr<Volume> volume(new Volume(path, db));
-    volume->m_hasChangeLog = format == volumefile::c_schemaVersion;
+    volume->m_hasChangeLog = format >= volumefile::c_changeLogVersion;
+    volume->m_hasSavedIndexes = format >= volumefile::c_schemaVersion && sqlite3_db_readonly(db, "main") == 0;
     bool changed;
     if (!volume->changedElsewhere(changed)) return nullptr;
     return volume;
@@ -377,8 +378,10 @@ CEOID Volume::insertDatabase(const DatabaseRow& row) {
 }
 
 bool Volume::removeDatabase(CEOID oid) {
-    const char* deletes[] = {"DELETE FROM records WHERE database_oid = ?", "DELETE FROM sort_orders WHERE database_oid = ?",
-                             "DELETE FROM databases WHERE oid = ?"};
+    std::vector<const char*> deletes = {"DELETE FROM records WHERE database_oid = ?",
+                                        "DELETE FROM sort_orders WHERE database_oid = ?",
+                                        "DELETE FROM databases WHERE oid = ?"};
+    if (m_hasSavedIndexes) deletes.push_back("DELETE FROM sort_indexes WHERE database_oid = ?");
     for (const char* sql : deletes) {
         int rc = statement(sql)->bind(1, oid).step();
         if (rc != SQLITE_DONE) return fail(rc, "delete the database");
@@ -464,6 +467,39 @@ std::optional<LoggedChanges> Volume::changesAfter(std::int64_t seq, size_t limit
     }
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) return fail(rc, "read the change log"), std::nullopt;
     return read;
+}
+
+bool Volume::readSavedIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount,
+                            const std::function<void(std::span<const BYTE>)>& use) {
+    if (!m_hasSavedIndexes) return false;
+    auto query = statement(
+        "SELECT keys FROM sort_indexes WHERE database_oid = ? AND propid = ? AND flags = ? AND change_count = ?");
+    query->bind(1, database).bind(2, order.propid).bind(3, order.dwFlags).bind(4, static_cast<std::int64_t>(changeCount));
+    if (query->step() != SQLITE_ROW) return false;
+    std::span<const BYTE> keys = query->blob(0);
+    if (query->failure()) return false;
+    use(keys);
+    return true;
+}
+
+bool Volume::saveIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount,
+                       std::span<const BYTE> keys) {
+    if (!m_hasSavedIndexes || m_batch || !sqlite3_get_autocommit(m_db)) return false;
+    DWORD lastError = GetLastError();
+    // A save is never worth a wait: another process writing now skips it.
+    sqlite3_busy_timeout(m_db, 0);
+    int rc = prepareEnds({c_rollback, c_commit});
+    if (rc == SQLITE_OK) rc = run(c_beginWrite);
+    if (rc == SQLITE_OK) {
+        auto save = statement("INSERT OR REPLACE INTO sort_indexes VALUES (?, ?, ?, ?, ?)");
+        save->bind(1, database).bind(2, order.propid).bind(3, order.dwFlags);
+        rc = save->bind(4, static_cast<std::int64_t>(changeCount)).bindBlob(5, keys).step();
+        if (rc == SQLITE_DONE) rc = run(c_commit);
+        if (rc != SQLITE_OK && rc != SQLITE_DONE) run(c_rollback);
+    }
+    sqlite3_busy_timeout(m_db, volumefile::c_lockWaitMilliseconds);
+    SetLastError(lastError);
+    return rc == SQLITE_OK || rc == SQLITE_DONE;
 }
 
 bool Volume::beginSnapshot() {

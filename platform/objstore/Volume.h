@@ -101,8 +101,18 @@ public:
     bool touchDatabase(CEOID oid, CEOID record, UINT kind, std::int64_t records, std::int64_t bytes,
                        std::uint64_t& changeCount);
 
-    // Whether the file has the change log: a read-only volume of the previous format has not.
+    // Whether the file has the change log: a read-only volume of the first format has not.
     bool hasChangeLog() const { return m_hasChangeLog; }
+    // Sort order indexes kept in the file (SavedIndex.h), which only a current-format volume
+    // has. A saved index is a hint: whoever reads one checks it against the database.
+    // Calls `use` with the keys saved for a sort order at `changeCount`; false when there
+    // are none that could be read.
+    bool readSavedIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount,
+                        const std::function<void(std::span<const BYTE>)>& use);
+    // Saves them in a change of its own, when that can be done at once: not inside another
+    // change, nor while another process writes, nor on a volume that cannot be written.
+    // Neither the last error nor the volume error changes.
+    bool saveIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount, std::span<const BYTE> keys);
     // The newest entry's seq (0 when the log is empty); nothing when it cannot be read.
     std::optional<std::int64_t> lastLoggedSeq();
     // At most `limit` entries after `seq`, in commit order; nothing when they cannot be read.
@@ -132,6 +142,7 @@ private:
     std::string m_path;
     bool m_batch = false;
     bool m_hasChangeLog = false;
+    bool m_hasSavedIndexes = false;
     bool m_inSnapshot = false;
     sqlite3* m_db;
     std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
@@ -142,9 +153,11 @@ private:
 // The volume file's layout and the checks that refuse a foreign or damaged file.
 namespace volumefile {
 constexpr std::int32_t c_applicationId = 0x4F52564E;  // "ORVN"
-constexpr std::int32_t c_schemaVersion = 2;
-// The format before the change log; opened, and migrated when the file can be written.
-constexpr std::int32_t c_previousSchemaVersion = 1;
+constexpr std::int32_t c_schemaVersion = 3;
+// Older formats are opened, and migrated when the file can be written: the first had no
+// change log, the second kept no sort order indexes.
+constexpr std::int32_t c_firstSchemaVersion = 1;
+constexpr std::int32_t c_changeLogVersion = 2;
 // How long a connection waits for another process's lock before giving up.
 constexpr int c_lockWaitMilliseconds = 5000;
 // Creates a volume at `path` (mode 0600), empty or filled by `fill` under the private name it
@@ -154,8 +167,8 @@ bool create(const std::string& path, const std::function<bool(const std::string&
 // Checks an existing file without writing to it and tells its format; false with the volume
 // error set.
 bool check(const std::string& path, std::int32_t& version);
-// Brings a volume of the previous format to the current one (the change log added), in one
-// transaction; an SQLite result code.
+// Brings a volume of an older format to the current one, in one transaction; an SQLite
+// result code.
 int migrate(sqlite3* db);
 // The format a connection's file says it has (user_version); an SQLite error code when it
 // cannot be read.

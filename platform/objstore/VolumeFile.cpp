@@ -17,7 +17,7 @@ namespace ce::objstore::volumefile {
 
 namespace {
 
-// The layout of the previous format, which a writable open migrates by adding the change log.
+// The layout of the first format; a writable open migrates older formats to the current one.
 constexpr char c_previousSchema[] = R"sql(
 CREATE TABLE volume (next_oid INTEGER NOT NULL);
 INSERT INTO volume VALUES (1);
@@ -54,8 +54,32 @@ CREATE TABLE change_log (
   change_count INTEGER NOT NULL);
 )sql";
 
+// Each sort order's index as it stood at the database's change count, so that a large
+// database opens without reading every record; a hint, checked before use (SavedIndex.cpp).
+constexpr char c_savedIndexSchema[] = R"sql(
+CREATE TABLE sort_indexes (
+  database_oid INTEGER NOT NULL,
+  propid INTEGER NOT NULL,
+  flags INTEGER NOT NULL,
+  change_count INTEGER NOT NULL,
+  keys BLOB NOT NULL,
+  PRIMARY KEY (database_oid, propid));
+)sql";
+
+// What each format adds to the one before it.
+std::string additionsOf(std::int32_t version) {
+    switch (version) {
+    case c_firstSchemaVersion: return c_previousSchema;
+    case c_changeLogVersion: return c_changeLogSchema;
+    case c_schemaVersion: return c_savedIndexSchema;
+    default: return {};
+    }
+}
+
 std::string schemaOf(std::int32_t version) {
-    return version == c_previousSchemaVersion ? c_previousSchema : std::string(c_previousSchema) + c_changeLogSchema;
+    std::string schema;
+    for (std::int32_t format = c_firstSchemaVersion; format <= version; ++format) schema += additionsOf(format);
+    return schema;
 }
 
 constexpr char c_sqliteMagic[] = "SQLite format 3";  // 16 bytes with its terminator
@@ -82,7 +106,7 @@ bool failWithErrno(const std::string& path, const char* action) {
 }
 
 bool knownFormat(std::int32_t version) {
-    return version == c_schemaVersion || version == c_previousSchemaVersion;
+    return version >= c_firstSchemaVersion && version <= c_schemaVersion;
 }
 
 std::string formatProblem(std::int32_t version) {
@@ -308,8 +332,10 @@ int migrate(sqlite3* db) {
     if (rc != SQLITE_OK) return rc;
     std::int32_t version = 0;
     rc = formatOf(db, version);
-    if (rc == SQLITE_OK && version == c_previousSchemaVersion) {
-        std::string sql = std::string(c_changeLogSchema) + "PRAGMA user_version = " + std::to_string(c_schemaVersion);
+    if (rc == SQLITE_OK && knownFormat(version) && version < c_schemaVersion) {
+        std::string sql;
+        for (std::int32_t format = version + 1; format <= c_schemaVersion; ++format) sql += additionsOf(format);
+        sql += "PRAGMA user_version = " + std::to_string(c_schemaVersion);
         rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
     }
     if (rc == SQLITE_OK) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);

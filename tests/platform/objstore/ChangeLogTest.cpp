@@ -143,19 +143,6 @@ protected:
         CloseHandle(fresh);
     }
     // Runs SQL on the file behind the store's back; the first column of its last row.
-    std::int64_t rawSql(const std::string& sql) {
-        sqlite3* db = nullptr;
-        sqlite3_open(path().c_str(), &db);
-        std::int64_t value = -1;
-        auto keep = [](void* to, int, char** columns, char**) {
-            *static_cast<std::int64_t*>(to) = columns[0] ? std::atoll(columns[0]) : 0;
-            return 0;
-        };
-        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), keep, &value, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-        sqlite3_close(db);
-        return value;
-    }
-
     HWND m_window = nullptr;
     CEOID m_database = 0;
     CENOTIFYREQUEST m_request{sizeof(CENOTIFYREQUEST), nullptr, CEDB_EXNOTIFICATION, nullptr, 0};
@@ -213,15 +200,15 @@ TEST_F(ChangeLog, DamagedLogRowsAreIgnoredAndTheOrderFollowsTheFile) {
     expectSameAsFreshOpen();
 }
 
-TEST_F(ChangeLog, AVolumeOfThePreviousFormatIsMigratedKeepsItsRecordsAndLogsEachChangeOfABatch) {
+TEST_F(ChangeLog, AVolumeOfTheFirstFormatIsMigratedKeepsItsRecordsAndLogsEachChangeOfABatch) {
     HANDLE own = open(m_database);
     CEOID first = putValue(own, 1);
     CloseHandle(own);
     ce::objstore::closeVolume();
-    rawSql("DROP TABLE change_log; PRAGMA user_version = 1");
+    rawSql("DROP TABLE change_log; DROP TABLE sort_indexes; PRAGMA user_version = 1");
     watch();
     EXPECT_EQ(walk(m_handle), std::vector<CEOID>{first});
-    EXPECT_EQ(rawSql("PRAGMA user_version"), 2);
+    EXPECT_EQ(rawSql("PRAGMA user_version"), 3);
     ASSERT_TRUE(exitedCleanly(startChild(path(), "batch", 3)));
     Received got = awaitNotifications(3);
     ASSERT_EQ(got.size(), 3u);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -56,6 +57,20 @@ protected:
             if (!oid) return oids;
             oids.push_back(oid);
         }
+    }
+
+    // Runs SQL on the volume file behind the store's back; the first column of the last row.
+    std::int64_t rawSql(const std::string& sql) {
+        sqlite3* db = nullptr;
+        sqlite3_open(path().c_str(), &db);
+        std::int64_t value = -1;
+        auto keep = [](void* to, int, char** columns, char**) {
+            *static_cast<std::int64_t*>(to) = columns[0] ? std::atoll(columns[0]) : 0;
+            return 0;
+        };
+        EXPECT_EQ(sqlite3_exec(db, sql.c_str(), keep, &value, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+        sqlite3_close(db);
+        return value;
     }
 
 private:

@@ -1,2 +1,2 @@
--- expect: volume format 3 is not the supported format 2
-PRAGMA user_version = 3;
+-- expect: volume format 4 is not the supported format 3
+PRAGMA user_version = 4;
