@@ -46,6 +46,12 @@ void tellOnce(const std::string& path, const char* why) {
 
 }  // namespace
 
+std::string existingRuntimeDirectory() {
+    std::string path = chosenPath();
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0 && isSafe(info) ? path : std::string();
+}
+
 std::string runtimeDirectory() {
     std::string path = chosenPath();
     if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {

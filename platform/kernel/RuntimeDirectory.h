@@ -15,6 +15,9 @@ namespace ce::kernel {
 // The folder, created when missing; "" with the last error set (ERROR_ACCESS_DENIED for an
 // unsafe folder) when it cannot be used.
 std::string runtimeDirectory();
+// The folder when it exists already and is safe, else "": never made, nothing said, the
+// last error left alone. For what is worth keeping there but never needed.
+std::string existingRuntimeDirectory();
 
 // Every other process's file in the folder is only trusted to be there: it is opened without
 // following a link or waiting on a FIFO, and used only when it is a regular file.

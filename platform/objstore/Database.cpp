@@ -45,9 +45,10 @@ OrderIndex* Database::index(const KeyOrder& order) {
     // changes this process holds ahead of another's is not known to match any count.
     bool saving = savedIndexesUsed() && m_heldAhead.empty();
     bool loaded = saving && m_recordCount >= savedindex::c_savedFrom &&
-                  m_volume.readSavedIndex(m_oid, spec, m_changeCount, [&](std::span<const BYTE> keys) {
-                      savedindex::decode(keys, m_recordCount, *index);
-                  }) &&
+                  m_volume.readSavedIndex(m_oid, spec, m_changeCount,
+                                          [&](const Volume::SavedReader& read, std::uint64_t size) {
+                                              return savedindex::decode(read, size, m_recordCount, *index);
+                                          }) &&
                   index->size() == m_recordCount;
     if (!loaded) {
         // Room for the records the row counts, within reason: the row may be out of date, or lie.

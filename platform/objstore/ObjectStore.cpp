@@ -1,7 +1,7 @@
 // The object store's database calls (open, create, delete, enumerate, information), and the
 // engine's design notes.
 //
-// Volume file (SQLite, application_id "ORVN", user_version 2, WAL, synchronous FULL):
+// Volume file (SQLite, application_id "ORVN", user_version 3, WAL, synchronous FULL):
 //   volume(next_oid)            the OID counter shared by databases and records
 //   databases(oid, name, folded_name UNIQUE, type, record_count, size, modified,
 //             change_count)     one row per database; folded_name makes names unique
@@ -11,14 +11,21 @@
 //   change_log(seq, database_oid, record_oid, kind, change_count)
 //                               every record change in commit order, with the database's
 //                               change count after it; kind is the notification's type
+//   sort_indexes(database_oid, propid, flags, change_count, keys)
+//                               a sort order's index as it stood at that change count
+//                               (SavedIndex.h), saved after a database of 4,096 records or
+//                               more was indexed from its records; loaded, once checked,
+//                               instead of reading every record while the count still holds
 // Every change (database created or deleted, record written or deleted) is one IMMEDIATE
 // transaction that also updates its database's row, and logs a record change. A volume of
-// format 1 (no change_log) is given the table when it is opened writable; opened read-only,
-// it is used without the log.
+// format 1 (no change_log) or 2 (no sort_indexes) is given what it lacks when it is opened
+// writable; opened read-only, it is used without. A file checked sound is not read through
+// again while its inode, size and change time (and its log's) stay as they were.
 //
 // In memory: a Store per opened volume; a Database per database this process has opened
 // (kept after its handles close, so reopening in another order does not reread it); an
-// OrderIndex (order-statistic treap of sort keys) per sort order a handle has walked,
+// OrderIndex (order-statistic treap of sort keys, 32 bytes a record plus a string key's
+// units) per sort order a handle has walked,
 // shared by all handles on that order. A handle keeps its place as the key of its current
 // record (Cursor), so the place survives other handles' changes without being touched.
 //
@@ -49,7 +56,8 @@
 //   4. A handle is never notified of its own changes; notifications are posted after the
 //      transaction committed.
 //   5. A volume file is read and checked (header, the whole schema, integrity) before any
-//      connection that can write to it is opened; a refused file is never written. A lock
+//      connection that can write to it is opened, unless this user's processes checked it
+//      and it has not changed since; a refused file is never written. A lock
 //      held by another process is waited for, then told as such, never as a foreign file.
 //   6. While any handle of a process is open on a database, that process holds a shared
 //      lock on the database's byte of "<volume>-open" (OpenMarks), so a delete from any

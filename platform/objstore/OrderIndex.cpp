@@ -194,6 +194,25 @@ void OrderIndex::sortByOid() {
     }
 }
 
+void OrderIndex::adoptText(std::vector<char16_t> text) {
+    m_text = std::move(text);
+}
+
+bool OrderIndex::addSaved(CEOID oid, bool present, std::uint64_t numberOrStart, std::uint64_t length) {
+    bool text = present && m_order.isText();
+    if (text && (length > c_longestText || numberOrStart > m_text.size() - std::min<size_t>(length, m_text.size()) ||
+                 numberOrStart >> (64 - c_lengthBits)))
+        return false;
+    Node node;
+    node.oid = oid;
+    node.countAndPresent = present ? (1 | c_present) : 1;
+    node.value = text ? (numberOrStart << c_lengthBits) | length : (present ? numberOrStart : 0);
+    m_nodes.push_back(node);
+    m_byOid.push_back({oid, static_cast<std::uint32_t>(m_nodes.size() - 1)});
+    ++m_live;
+    return true;
+}
+
 bool OrderIndex::finishBuild(bool requireSorted) {
     sortByOid();
     bool sound = std::adjacent_find(m_byOid.begin(), m_byOid.end(), [](const OidSlot& a, const OidSlot& b) {
@@ -219,21 +238,24 @@ bool OrderIndex::finishBuild(bool requireSorted) {
 
 void OrderIndex::linkSorted(const std::vector<std::uint32_t>& sorted) {
     // Sorted input builds a Cartesian tree in O(n): the right spine is kept on a stack.
-    std::vector<std::uint32_t> spine;
+    struct Spined {
+        std::uint32_t node, priority;
+    };
+    std::vector<Spined> spine;
     for (std::uint32_t node : sorted) {
-        std::uint32_t last = c_none;
-        while (!spine.empty() && priorityOf(spine.back()) < priorityOf(node)) {
-            last = spine.back();
+        std::uint32_t last = c_none, priority = priorityOf(node);
+        while (!spine.empty() && spine.back().priority < priority) {
+            last = spine.back().node;
             spine.pop_back();
             update(last);
         }
         m_nodes[node].left = last;
-        if (!spine.empty()) m_nodes[spine.back()].right = node;
-        spine.push_back(node);
+        if (!spine.empty()) m_nodes[spine.back().node].right = node;
+        spine.push_back({node, priority});
     }
     while (!spine.empty()) {
-        update(spine.back());
-        m_root = spine.front();
+        update(spine.back().node);
+        m_root = spine.front().node;
         spine.pop_back();
     }
 }

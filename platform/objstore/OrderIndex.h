@@ -29,6 +29,12 @@ public:
     // Building without a vector of keys: reset, add each key (any order), then finishBuild.
     void startBuild(size_t expected);
     void add(const SortKeyView& key);
+    // Loading saved keys instead: every key's string, in key order, taken whole; then each
+    // key with its number, or where its string starts there and its length (false when it
+    // does not fit).
+    void adoptText(std::vector<char16_t> text);
+    bool addSaved(CEOID oid, bool present, std::uint64_t numberOrStart, std::uint64_t length);
+    const char16_t* textData() const { return m_text.data(); }
     // False, leaving the index empty, when `requireSorted` and the keys were not added in
     // strictly rising order, or when two keys had one OID.
     bool finishBuild(bool requireSorted = false);

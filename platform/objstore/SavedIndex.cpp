@@ -17,30 +17,52 @@ void put(std::vector<BYTE>& bytes, size_t at, std::uint64_t value, size_t width)
     for (size_t i = 0; i < width; ++i) bytes[at + i] = static_cast<BYTE>(value >> (8 * i));
 }
 
+// Saved keys are read back as they lie, the strings straight into the index.
+static_assert(std::endian::native == std::endian::little, "saved indexes are little-endian");
+
 std::uint64_t get(std::span<const BYTE> bytes, size_t at, size_t width) {
     std::uint64_t value = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&value, bytes.data() + at, width);
-        return value;
-    }
-    for (size_t i = 0; i < width; ++i) value |= std::uint64_t{bytes[at + i]} << (8 * i);
+    std::memcpy(&value, bytes.data() + at, width);
     return value;
 }
 
 // Catches a damaged or cut-short save; it is no defence against a made-up one, which at
-// worst shows the records in a wrong order.
-std::uint64_t checksumOf(std::span<const BYTE> bytes) {
-    std::uint64_t sum = 0x6A09E667F3BCC908ull;
-    size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + at, 8);
-        sum = (sum ^ word) * 0x9E3779B97F4A7C15ull;
-        sum ^= sum >> 29;
+// worst shows the records in a wrong order. Fed in pieces of any size.
+class Checksum {
+public:
+    void add(const BYTE* bytes, size_t size) {
+        size_t i = 0;
+        while (i < size && m_filled) addByte(bytes[i++]);
+        for (; i + 8 <= size; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + i, 8);
+            mix(word);
+        }
+        while (i < size) addByte(bytes[i++]);
     }
-    for (; at < bytes.size(); ++at) sum = (sum ^ bytes[at]) * 0x100000001B3ull;
-    return sum;
-}
+    std::uint64_t value() const {
+        std::uint64_t sum = m_sum;
+        if (m_filled) sum = (sum ^ m_pending ^ (std::uint64_t{m_filled} << 60)) * 0x9E3779B97F4A7C15ull;
+        return sum;
+    }
+
+private:
+    void addByte(BYTE byte) {
+        m_pending |= std::uint64_t{byte} << (8 * m_filled);
+        if (++m_filled == 8) {
+            mix(m_pending);
+            m_pending = 0;
+            m_filled = 0;
+        }
+    }
+    void mix(std::uint64_t word) {
+        m_sum = (m_sum ^ word) * 0x9E3779B97F4A7C15ull;
+        m_sum ^= m_sum >> 29;
+    }
+    std::uint64_t m_sum = 0x6A09E667F3BCC908ull;
+    std::uint64_t m_pending = 0;
+    unsigned m_filled = 0;
+};
 
 }  // namespace
 
@@ -64,44 +86,57 @@ std::vector<BYTE> encode(const OrderIndex& index) {
         at += c_keySize;
         for (char16_t unit : key.value.text) put(bytes, std::exchange(text, text + 2), unit, 2);
     });
-    put(bytes, 16, checksumOf(std::span<const BYTE>(bytes).subspan(c_headerSize)), 8);
+    Checksum sum;
+    sum.add(bytes.data() + c_headerSize, bytes.size() - c_headerSize);
+    put(bytes, 16, sum.value(), 8);
     return bytes;
 }
 
-bool decode(std::span<const BYTE> bytes, std::uint64_t records, OrderIndex& index) {
+bool decode(const Volume::SavedReader& read, std::uint64_t size, std::uint64_t records, OrderIndex& index) {
     index.startBuild(0);
-    if (bytes.size() < c_headerSize || get(bytes, 0, 4) != c_magic) return false;
-    std::uint64_t count = get(bytes, 4, 4), units = get(bytes, 8, 4), missing = get(bytes, 12, 4);
+    BYTE header[c_headerSize];
+    std::span<const BYTE> head(header);
+    if (size < c_headerSize || !read(0, header, c_headerSize) || get(head, 0, 4) != c_magic) return false;
+    std::uint64_t count = get(head, 4, 4), units = get(head, 8, 4), missing = get(head, 12, 4);
     if (count != records || missing > count) return false;
-    if (bytes.size() != c_headerSize + count * c_keySize + units * sizeof(char16_t)) return false;
-    if (get(bytes, 16, 8) != checksumOf(bytes.subspan(c_headerSize))) return false;
+    if (size != c_headerSize + count * c_keySize + units * sizeof(char16_t)) return false;
     const KeyOrder& order = index.order();
-    if (order.isCreationOrder() && missing != count) return false;
-    if (!order.isText() && units) return false;
-    // The strings are copied out once, aligned, and the keys borrow them while they are added.
+    if ((order.isCreationOrder() && missing != count) || (!order.isText() && units)) return false;
+    // The strings are read whole, straight into the index, and the keys read in pieces.
+    std::uint64_t textAt = c_headerSize + count * c_keySize;
     std::vector<char16_t> text(units);
-    size_t textAt = c_headerSize + count * c_keySize;
-    for (size_t i = 0; i < units; ++i) text[i] = static_cast<char16_t>(get(bytes, textAt + 2 * i, 2));
+    if (units && !read(textAt, text.data(), units * sizeof(char16_t))) return false;
+    Checksum sum;
     index.startBuild(count);
+    index.adoptText(std::move(text));
+    constexpr size_t c_piece = 4096;
+    std::vector<BYTE> piece(c_piece * c_keySize);
     std::uint64_t used = 0;
-    size_t firstPresent = order.missingFirst() ? missing : 0;
-    for (size_t i = 0; i < count; ++i) {
-        size_t at = c_headerSize + i * c_keySize;
-        SortKeyView key;
-        key.oid = static_cast<CEOID>(get(bytes, at, 4));
-        key.present = i >= firstPresent && i < firstPresent + (count - missing);
-        std::uint64_t value = get(bytes, at + 4, 8);
-        if (!key.present && value) return index.startBuild(0), false;
-        if (key.present && order.isText()) {
-            if (value > units - used) return index.startBuild(0), false;
-            key.value.text = std::u16string_view(text.data() + used, value);
-            used += value;
-        } else if (key.present) {
-            key.value.number = value;
+    size_t firstPresent = order.missingFirst() ? missing : 0, lastPresent = firstPresent + (count - missing);
+    for (size_t first = 0; first < count; first += c_piece) {
+        size_t keys = std::min<size_t>(c_piece, count - first);
+        if (!read(c_headerSize + first * c_keySize, piece.data(), keys * c_keySize)) return index.startBuild(0), false;
+        sum.add(piece.data(), keys * c_keySize);
+        std::span<const BYTE> bytes(piece);
+        for (size_t k = 0; k < keys; ++k) {
+            size_t i = first + k;
+            auto oid = static_cast<CEOID>(get(bytes, k * c_keySize, 4));
+            std::uint64_t value = get(bytes, k * c_keySize + 4, 8);
+            bool present = i >= firstPresent && i < lastPresent;
+            if (!present && value) return index.startBuild(0), false;
+            if (present && order.isText()) {
+                if (value > units - used || !index.addSaved(oid, true, used, value)) return index.startBuild(0), false;
+                used += value;
+            } else {
+                index.addSaved(oid, present, value, 0);
+            }
         }
-        index.add(key);
     }
-    return used == units && index.finishBuild(true);
+    // The strings, after the keys, as they were saved.
+    const BYTE* textBytes = reinterpret_cast<const BYTE*>(index.textData());
+    sum.add(textBytes, units * sizeof(char16_t));
+    if (used != units || get(head, 16, 8) != sum.value()) return index.startBuild(0), false;
+    return index.finishBuild(true);
 }
 
 }  // namespace ce::objstore::savedindex

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "OrderIndex.h"
+#include "Volume.h"
 
 namespace ce::objstore::savedindex {
 
@@ -23,8 +24,8 @@ namespace ce::objstore::savedindex {
 constexpr size_t c_savedFrom = 4096;
 
 std::vector<BYTE> encode(const OrderIndex& index);
-// Fills `index` with the saved keys; false, leaving it empty, unless they are a sound index
-// of `records` keys in its order.
-bool decode(std::span<const BYTE> bytes, std::uint64_t records, OrderIndex& index);
+// Fills `index` with the saved keys, `size` bytes that `read` reads; false, leaving it
+// empty, unless they are a sound index of `records` keys in its order.
+bool decode(const Volume::SavedReader& read, std::uint64_t size, std::uint64_t records, OrderIndex& index);
 
 }  // namespace ce::objstore::savedindex

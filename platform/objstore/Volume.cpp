@@ -470,16 +470,32 @@ std::optional<LoggedChanges> Volume::changesAfter(std::int64_t seq, size_t limit
 }
 
 bool Volume::readSavedIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount,
-                            const std::function<void(std::span<const BYTE>)>& use) {
+                            const std::function<bool(const SavedReader&, std::uint64_t)>& use) {
     if (!m_hasSavedIndexes) return false;
-    auto query = statement(
-        "SELECT keys FROM sort_indexes WHERE database_oid = ? AND propid = ? AND flags = ? AND change_count = ?");
-    query->bind(1, database).bind(2, order.propid).bind(3, order.dwFlags).bind(4, static_cast<std::int64_t>(changeCount));
-    if (query->step() != SQLITE_ROW) return false;
-    std::span<const BYTE> keys = query->blob(0);
-    if (query->failure()) return false;
-    use(keys);
-    return true;
+    // One snapshot: the row found is the row read, whatever another process saves meanwhile.
+    bool ownSnapshot = !m_inSnapshot && sqlite3_get_autocommit(m_db);
+    if (ownSnapshot && !beginSnapshot()) return false;
+    std::int64_t row = 0;
+    {
+        auto query = statement(
+            "SELECT rowid FROM sort_indexes WHERE database_oid = ? AND propid = ? AND flags = ? AND change_count = ?");
+        query->bind(1, database).bind(2, order.propid).bind(3, order.dwFlags);
+        if (query->bind(4, static_cast<std::int64_t>(changeCount)).step() == SQLITE_ROW) row = query->integer(0);
+    }
+    // Read in pieces straight into place: a million keys' strings are tens of megabytes.
+    sqlite3_blob* keys = nullptr;
+    bool used = false;
+    if (row && sqlite3_blob_open(m_db, "main", "sort_indexes", "keys", row, 0, &keys) == SQLITE_OK) {
+        auto size = static_cast<std::uint64_t>(sqlite3_blob_bytes(keys));
+        SavedReader read = [&](std::uint64_t offset, void* into, size_t bytes) {
+            return offset + bytes <= size &&
+                   sqlite3_blob_read(keys, into, static_cast<int>(bytes), static_cast<int>(offset)) == SQLITE_OK;
+        };
+        used = use(read, size);
+    }
+    sqlite3_blob_close(keys);
+    if (ownSnapshot) endSnapshot();
+    return used;
 }
 
 bool Volume::saveIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount,

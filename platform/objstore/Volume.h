@@ -105,10 +105,11 @@ public:
     bool hasChangeLog() const { return m_hasChangeLog; }
     // Sort order indexes kept in the file (SavedIndex.h), which only a current-format volume
     // has. A saved index is a hint: whoever reads one checks it against the database.
-    // Calls `use` with the keys saved for a sort order at `changeCount`; false when there
-    // are none that could be read.
+    // Calls `use` with a reader of the keys saved for a sort order at `changeCount`, and
+    // their size; false when there are none, or `use` says they could not be used.
+    using SavedReader = std::function<bool(std::uint64_t offset, void* into, size_t bytes)>;
     bool readSavedIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount,
-                        const std::function<void(std::span<const BYTE>)>& use);
+                        const std::function<bool(const SavedReader&, std::uint64_t size)>& use);
     // Saves them in a change of its own, when that can be done at once: not inside another
     // change, nor while another process writes, nor on a volume that cannot be written.
     // Neither the last error nor the volume error changes.

@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <optional>
 
 #include "SqliteMemory.h"
+#include "kernel/RuntimeDirectory.h"
 #include "Volume.h"
 #include "winerror.h"
 
@@ -298,6 +300,61 @@ void syncFolder(const std::string& path) {
     }
 }
 
+// A file already checked is not read through again while its content is unchanged: a
+// million-record volume takes longer to check than to use. What the check found is kept in
+// the user's private runtime folder, with what identifies the content without reading it:
+// the file's inode, size and change time (any write changes it, and no one can set it back),
+// and the same of a write-ahead log with frames in it.
+std::string contentState(const std::string& path) {
+    std::string state;
+    for (const std::string& file : {path, path + "-wal"}) {
+        struct stat info;
+        if (::stat(file.c_str(), &info) != 0 || (file != path && info.st_size == 0)) {
+            if (file == path) return {};
+            state += " -";
+            continue;
+        }
+        for (long long number : {static_cast<long long>(info.st_dev), static_cast<long long>(info.st_ino),
+                                 static_cast<long long>(info.st_size), static_cast<long long>(info.st_ctim.tv_sec),
+                                 static_cast<long long>(info.st_ctim.tv_nsec)})
+            state += " " + std::to_string(number);
+    }
+    return state;
+}
+
+std::string checkedStampOf(const std::string& path) {
+    std::string folder = kernel::existingRuntimeDirectory();
+    if (folder.empty()) return {};
+    std::uint64_t hash = 14695981039346656037ull;
+    for (char c : path) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    char name[40];
+    std::snprintf(name, sizeof name, "/checked-volume-%016llx", static_cast<unsigned long long>(hash));
+    return folder + name;
+}
+
+// The checks made are this program's: another version of it checks again.
+std::string stampText(const std::string& path, const std::string& state, std::int32_t version) {
+    return path + "\n" + state + "\n" + std::to_string(version) + " by " + std::to_string(c_schemaVersion) + "\n";
+}
+
+bool checkedBefore(const std::string& stamp, const std::string& path, const std::string& state, std::int32_t& version) {
+    auto text = kernel::readRuntimeFile(stamp, 8192);
+    if (!text) return false;
+    for (std::int32_t format = c_firstSchemaVersion; format <= c_schemaVersion; ++format)
+        if (*text == stampText(path, state, format)) return version = format, true;
+    return false;
+}
+
+void rememberChecked(const std::string& stamp, const std::string& path, const std::string& state, std::int32_t version) {
+    std::string building = stamp + ".new-" + std::to_string(::getpid());
+    int fd = kernel::openRuntimeFile(building, O_WRONLY | O_CREAT | O_TRUNC);
+    if (fd < 0) return;
+    std::string text = stampText(path, state, version);
+    bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    ::close(fd);
+    if (!written || ::rename(building.c_str(), stamp.c_str()) != 0) ::unlink(building.c_str());
+}
+
 }  // namespace
 
 bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill) {
@@ -323,7 +380,13 @@ bool create(const std::string& path, const std::function<bool(const std::string&
 }
 
 bool check(const std::string& path, std::int32_t& version) {
-    return checkHeader(path) && checkContent(path, version);
+    std::string state = contentState(path);
+    std::string stamp = state.empty() ? std::string() : checkedStampOf(path);
+    if (!stamp.empty() && checkedBefore(stamp, path, state, version)) return true;
+    if (!checkHeader(path) || !checkContent(path, version)) return false;
+    // Only a file that did not change while it was read is known to be what was checked.
+    if (!stamp.empty() && contentState(path) == state) rememberChecked(stamp, path, state, version);
+    return true;
 }
 
 int migrate(sqlite3* db) {
