@@ -1,6 +1,7 @@
 // Pairs "<measured>/X" with "<baseline>/X" by name; with repetitions the mean stands for the pair.
 #include "RatioReporter.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ostream>
 
@@ -30,11 +31,17 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
         size_t slash = name.find('/');
         if (slash == std::string::npos) continue;
         std::string engine = name.substr(0, slash);
-        if (engine != m_measured && engine != m_baseline) continue;
+        bool other = std::find(m_otherBaselines.begin(), m_otherBaselines.end(), engine) != m_otherBaselines.end();
+        if (engine != m_measured && engine != m_baseline && !other) continue;
         std::string key = name.substr(slash + 1);
         if (!m_pairs.count(key)) m_order.push_back(key);
         Pair& pair = m_pairs[key];
-        (engine == m_measured ? pair.measuredNs : pair.baselineNs) = nanoseconds(run);
+        if (engine == m_measured) {
+            pair.measuredNs = nanoseconds(run);
+        } else {
+            pair.baselineNs = nanoseconds(run);
+            pair.baseline = engine;
+        }
     }
 }
 
@@ -47,7 +54,8 @@ void RatioReporter::Finalize() {
     for (const std::string& key : m_order) {
         const Pair& pair = m_pairs[key];
         if (pair.measuredNs <= 0 || pair.baselineNs <= 0) continue;
-        std::snprintf(line, sizeof line, "%-28s %12s %12s %10.3f\n", key.c_str(), formatTime(pair.measuredNs).c_str(),
+        std::string label = pair.baseline == m_baseline ? key : key + " (" + pair.baseline + ")";
+        std::snprintf(line, sizeof line, "%-28s %12s %12s %10.3f\n", label.c_str(), formatTime(pair.measuredNs).c_str(),
                       formatTime(pair.baselineNs).c_str(), pair.measuredNs / pair.baselineNs);
         out << line;
     }

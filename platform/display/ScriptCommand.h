@@ -20,6 +20,8 @@ struct ScriptCommand {
         Text,
         Hibernate,
         Close,
+        Mark,
+        Repaint,
     };
 
     Kind kind = Kind::Tap;
@@ -28,7 +30,7 @@ struct ScriptCommand {
     UINT virtualKey = 0;
     bool control = false;
     int milliseconds = 0;  // wait; hold (-1: the usual hold time)
-    std::string text;      // click, expect, expect-not (UTF-8); the path of screenshot and text
+    std::string text;      // click, expect, expect-not (UTF-8); the path of screenshot and text; mark's label
 };
 
 }  // namespace ce::display

@@ -59,7 +59,7 @@ constexpr NamedKey c_namedKeys[] = {
 struct CommandShape {
     const char* name;
     Kind kind;
-    enum Arguments { None, Point, PointAndTime, Text, Path, Key, Milliseconds } arguments;
+    enum Arguments { None, Point, PointAndTime, Text, Path, Key, Milliseconds, Word } arguments;
 };
 
 constexpr CommandShape c_commands[] = {
@@ -74,6 +74,8 @@ constexpr CommandShape c_commands[] = {
     {"text", Kind::Text, CommandShape::Path},
     {"hibernate", Kind::Hibernate, CommandShape::None},
     {"close", Kind::Close, CommandShape::None},
+    {"mark", Kind::Mark, CommandShape::Word},
+    {"repaint", Kind::Repaint, CommandShape::None},
 };
 
 }  // namespace
@@ -132,6 +134,12 @@ std::optional<std::string> ScriptParser::parseLine(std::string_view line, Script
     case CommandShape::Key:
         if (!parseKey(arguments, command.virtualKey, command.control))
             return "unknown key '" + std::string(arguments) + "'";
+        return std::nullopt;
+    case CommandShape::Word:
+        // One word, so that the line it prints splits into its three fields.
+        command.text = arguments;
+        if (command.text.empty() || command.text.find_first_of(" \t") != std::string::npos)
+            return usage + "a label without blanks";
         return std::nullopt;
     case CommandShape::Milliseconds:
         if (!parseInteger(arguments, command.milliseconds) || command.milliseconds < 0)

@@ -14,6 +14,7 @@
 #include "gwe/Input.h"
 #include "gwe/Screen.h"
 #include "gwe/ScreenText.h"
+#include "winbase.h"
 #include "winuser.h"
 
 namespace ce::display {
@@ -98,6 +99,8 @@ ScriptRunner::Outcome ScriptRunner::run(const ScriptCommand& command) {
     }
     case Kind::Hibernate: return runHibernate();
     case Kind::Close: return runClose(command);
+    case Kind::Mark: printMark(command); return Outcome::Next;
+    case Kind::Repaint: return runRepaint(command);
     }
     return Outcome::Next;
 }
@@ -149,6 +152,29 @@ ScriptRunner::Outcome ScriptRunner::runClose(const ScriptCommand& command) {
     if (!foreground) fail(command.line, "no foreground window to close");
     PostMessageW(foreground, WM_CLOSE, 0, 0);
     return Outcome::GaveInput;
+}
+
+// The whole foreground window and its children, as the system invalidates them when a window
+// that covered them goes: the next command runs once all of it is painted again.
+ScriptRunner::Outcome ScriptRunner::runRepaint(const ScriptCommand& command) {
+    HWND foreground = GetForegroundWindow();
+    if (!foreground) fail(command.line, "no foreground window to repaint");
+    RedrawWindow(foreground, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return Outcome::GaveInput;
+}
+
+// "mark LABEL MICROSECONDS": the performance counter in microseconds, flushed at once so that
+// a run that fails later still shows how far it got.
+void ScriptRunner::printMark(const ScriptCommand& command) {
+    LARGE_INTEGER count{};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceCounter(&count);
+    if (!QueryPerformanceFrequency(&frequency) || frequency.QuadPart <= 0) frequency.QuadPart = 1;
+    LONGLONG seconds = count.QuadPart / frequency.QuadPart;
+    LONGLONG rest = count.QuadPart % frequency.QuadPart;
+    long long microseconds = seconds * 1'000'000 + rest * 1'000'000 / frequency.QuadPart;
+    std::printf("mark %s %lld\n", command.text.c_str(), microseconds);
+    std::fflush(stdout);
 }
 
 // The script is over: ask the foreground window to close; if the program is still idling

@@ -48,6 +48,8 @@ private:
     Outcome runExpect(const ScriptCommand& command, bool present);
     Outcome runHibernate();
     Outcome runClose(const ScriptCommand& command);
+    Outcome runRepaint(const ScriptCommand& command);
+    static void printMark(const ScriptCommand& command);
     int finish();
     int millisecondsUntilResume() const;
 

@@ -59,4 +59,16 @@ TEST(RatioReporter, OtherSidesPairByTheNamesGiven) {
     EXPECT_NE(table.find("3.000"), std::string::npos) << table;
 }
 
+TEST(RatioReporter, AnotherBaselineStandsInForSomeCasesAndIsNamedInTheirRows) {
+    std::string table = tableOf({run("orvane/Repaint/card", 0.004, benchmark::kMicrosecond),
+                                 run("draws/Repaint/card", 0.001, benchmark::kMicrosecond),
+                                 run("orvane/Open/1M", 0.3, benchmark::kMillisecond),
+                                 run("cedb/Open/1M", 0.1, benchmark::kMillisecond)},
+                                RatioReporter(false, "orvane", "cedb", {"draws"}));
+    EXPECT_NE(table.find("Repaint/card (draws)"), std::string::npos) << table;
+    EXPECT_NE(table.find("4.000"), std::string::npos) << table;
+    EXPECT_NE(table.find("Open/1M "), std::string::npos) << table;
+    EXPECT_EQ(table.find("(cedb)"), std::string::npos) << table;
+}
+
 }  // namespace

@@ -58,6 +58,13 @@ TEST(ScriptParserTest, TextIsTheTrimmedRestOfTheLineWithOptionalQuotes) {
     EXPECT_EQ(only("text \"-\"").text, "-");
 }
 
+TEST(ScriptParserTest, MarkTakesOneWordAsItsLabelAndRepaintNothing) {
+    ScriptCommand mark = only("mark   open-start ");
+    EXPECT_EQ(mark.kind, Kind::Mark);
+    EXPECT_EQ(mark.text, "open-start");
+    EXPECT_EQ(only("repaint").kind, Kind::Repaint);
+}
+
 TEST(ScriptParserTest, KeysByNameLetterDigitAndCtrlLetter) {
     struct Case {
         const char* line;
@@ -87,7 +94,8 @@ TEST(ScriptParserTest, TheFirstBadLineIsReportedWithItsNumber) {
 TEST(ScriptParserTest, BadArgumentsAreErrors) {
     for (const char* line : {"tap", "tap 1", "tap 1 2 3", "tap x 2", "hold 1.5 2", "hold 1 2 x", "hold 1 2 -5", "hold 1 2 3 4", "wait", "wait -1", "wait 1s",
                              "click", "click \"\"", "expect", "screenshot", "text", "key", "key CTRL+7",
-                             "key CTRL+", "key PAGEUP", "key ab", "hibernate now", "close it"}) {
+                             "key CTRL+", "key PAGEUP", "key ab", "hibernate now", "close it", "mark",
+                             "mark two words", "mark \"a b\"", "repaint all"}) {
         ScriptError error = errorOf(std::string("\n") + line);
         EXPECT_EQ(error.line, 2) << line;
         EXPECT_FALSE(error.reason.empty()) << line;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 
 #include "display/HeadlessPresenter.h"
 #include "display/ScriptParser.h"
@@ -148,6 +149,51 @@ TEST_F(ScriptRunnerTest, HibernateReachesEveryTopLevelWindowAndCloseTheForegroun
     EXPECT_EQ(front.received(WM_HIBERNATE).size(), 1u);
     EXPECT_EQ(front.received(WM_CLOSE).size(), 1u);  // the end of the script found it gone
     EXPECT_TRUE(background.received(WM_CLOSE).empty());
+}
+
+// A child that says on standard output when it paints, between the script's marks.
+LRESULT CALLBACK paintLogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+    std::printf("painted\n");
+    std::fflush(stdout);
+    return 0;
+}
+
+long long counterMicroseconds() {
+    LARGE_INTEGER count;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<long long>(count.QuadPart / frequency.QuadPart * 1'000'000 +
+                                  count.QuadPart % frequency.QuadPart * 1'000'000 / frequency.QuadPart);
+}
+
+// The repaint reaches a child the foreground window clips away, and the next mark comes after
+// its paint; marks are the performance counter in microseconds.
+TEST_F(ScriptRunnerTest, RepaintPaintsTheWholeForegroundWindowBeforeTheNextCommandAndMarksPrintTheCounter) {
+    TextWindow window(u"Repaint me");
+    SetWindowLongW(window.hwnd(), GWL_STYLE, GetWindowLongW(window.hwnd(), GWL_STYLE) | WS_CLIPCHILDREN);
+    WNDCLASSW logClass{};
+    logClass.lpfnWndProc = paintLogProc;
+    logClass.lpszClassName = u"DisplayTestPaintLog";
+    RegisterClassW(&logClass);
+    HWND child = CreateWindowExW(0, u"DisplayTestPaintLog", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 40, 20,
+                                 window.hwnd(), nullptr, nullptr, nullptr);
+    UpdateWindow(child);
+    ::testing::internal::CaptureStdout();
+    long long start = counterMicroseconds();
+    run("mark before\nrepaint\nmark after");
+    long long end = counterMicroseconds();
+    std::string output = ::testing::internal::GetCapturedStdout();
+    std::smatch marks;
+    ASSERT_TRUE(std::regex_match(output, marks, std::regex("mark before (\\d+)\npainted\nmark after (\\d+)\n")))
+        << output;
+    EXPECT_LE(start, std::stoll(marks[1]));
+    EXPECT_LE(std::stoll(marks[1]), std::stoll(marks[2]));
+    EXPECT_LE(std::stoll(marks[2]), end);
 }
 
 TEST_F(ScriptRunnerTest, AProgramThatWillNotCloseHasItsLoopEndedAfterAGracePeriod) {
