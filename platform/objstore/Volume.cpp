@@ -164,12 +164,20 @@ bool Volume::fail(int rc, const char* what) {
 }
 
 bool Volume::changedElsewhere(bool& changed) {
+    // Nothing committed since the last look: no need to ask, and lock, the file.
+    if (m_commits.unchanged()) {
+        changed = false;
+        return true;
+    }
+    // Taken before asking: a commit in between is then seen at the next call.
+    m_commits.remember();
     auto query = statement("PRAGMA data_version");
     int rc = query->step();
-    if (rc != SQLITE_ROW) return fail(rc, "read the volume");
+    if (rc != SQLITE_ROW) return m_commits.forget(), fail(rc, "read the volume");
     std::int64_t version = query->integer(0);
     changed = m_dataVersion != -1 && version != m_dataVersion;
     m_dataVersion = version;
+    if (!m_commits.attach(m_path)) m_commits.forget();
     return true;
 }
 

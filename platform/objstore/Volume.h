@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "CommitWatch.h"
 #include "Record.h"
 #include "Statement.h"
 
@@ -148,6 +149,7 @@ private:
     sqlite3* m_db;
     std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
     std::int64_t m_dataVersion = -1;
+    CommitWatch m_commits;
     bool m_queryFailed = false;
 };
 
