@@ -9,6 +9,7 @@
 #include "display/Presenter.h"
 #include "gwe/Painting.h"
 #include "gwe/Timers.h"
+#include "kernel/IdleHooks.h"
 #include "gwe/Window.h"
 #include "winbase.h"
 
@@ -95,6 +96,7 @@ void MessageQueue::get(const MessageFilter& filter, MSG& msg) {
         }
         if (peek(filter, true, msg)) return;
         ensurePump();
+        kernel::runIdleHooks();
         if (m_pump)
             m_pump(nextDeadline());
         else

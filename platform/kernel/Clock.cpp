@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "kernel/FileTime.h"
+#include "kernel/IdleHooks.h"
 #include "winbase.h"
 
 namespace {
@@ -104,6 +105,7 @@ DWORD GetTickCount() {
 }
 
 void Sleep(DWORD dwMilliseconds) {
+    ce::kernel::runIdleHooks();
     if (dwMilliseconds == 0) {
         sched_yield();
         return;

@@ -26,6 +26,7 @@ public:
     // Takes the header as it reads now, just before the volume is asked.
     void remember();
     void forget() { m_known = false; }
+    bool watching() const { return m_map != nullptr; }
     // Whether nothing can have been committed since remember(): the header reads the same,
     // and it was remembered recently (a file swapped under the mapping is noticed in time).
     bool unchanged() const;

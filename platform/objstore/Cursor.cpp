@@ -6,13 +6,14 @@ namespace ce::objstore {
 void Cursor::toKey(const SortKey& key) {
     m_place = Place::Key;
     m_key = key;
+    m_version = 0;
 }
 
 void Cursor::toIndex(const OrderIndex& index, size_t at) {
-    if (at < index.size())
-        toKey(index.at(at));
-    else
-        toEnd();
+    if (at >= index.size()) return toEnd();
+    toKey(index.at(at));
+    m_rank = at;
+    m_version = index.version();
 }
 
 std::optional<size_t> Cursor::current(const OrderIndex& index) {
@@ -21,15 +22,18 @@ std::optional<size_t> Cursor::current(const OrderIndex& index) {
     case Place::End: return std::nullopt;
     case Place::Key: break;
     }
+    if (knownAt(index)) return m_rank;
     auto at = index.rankOfRecord(m_key.oid);
     if (!at) return std::nullopt;
     // The record may have been rewritten to another place.
     if (!index.holds(m_key)) m_key = index.at(*at);
+    m_rank = *at;
+    m_version = index.version();
     return at;
 }
 
 bool Cursor::onDeletedRecord(const OrderIndex& index) const {
-    return m_place == Place::Key && !index.contains(m_key.oid);
+    return m_place == Place::Key && !knownAt(index) && !index.contains(m_key.oid);
 }
 
 size_t Cursor::following(const OrderIndex& index) const {

@@ -28,8 +28,13 @@ public:
 
 private:
     enum class Place { Start, Key, End };
+    // The record's index as last found, while the index's version is the one it was found at.
+    bool knownAt(const OrderIndex& index) const { return m_place == Place::Key && m_version == index.version(); }
+
     Place m_place = Place::Start;
     SortKey m_key;
+    size_t m_rank = 0;
+    std::uint64_t m_version = 0;  // 0: the rank is not known
 };
 
 }  // namespace ce::objstore

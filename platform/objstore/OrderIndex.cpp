@@ -28,9 +28,19 @@ void shrinkIfLoose(std::vector<T>& items) {
     if (items.capacity() - items.size() > items.size() / 8 + 16) items.shrink_to_fit();
 }
 
+std::uint64_t nextVersion() {
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
 }  // namespace
 
-OrderIndex::OrderIndex(KeyOrder order) : m_order(order), m_salt(processSalt()) {}
+OrderIndex::OrderIndex(KeyOrder order) : m_order(order), m_salt(processSalt()), m_version(nextVersion()) {}
+
+void OrderIndex::changed() {
+    m_version = nextVersion();
+}
+
 
 SortKeyView OrderIndex::viewAt(std::uint32_t node) const {
     const Node& n = m_nodes[node];
@@ -160,6 +170,7 @@ void OrderIndex::setNodeOf(CEOID oid, std::uint32_t node) {
 }
 
 void OrderIndex::clear() {
+    changed();
     m_nodes.clear();
     m_free.clear();
     m_byOid.clear();
@@ -230,6 +241,7 @@ bool OrderIndex::finishBuild(bool requireSorted) {
         return false;
     }
     linkSorted(sorted);
+    changed();
     shrinkIfLoose(m_nodes);
     shrinkIfLoose(m_byOid);
     shrinkIfLoose(m_text);
@@ -271,6 +283,7 @@ void OrderIndex::build(const std::vector<SortKey>& keys) {
 }
 
 void OrderIndex::insert(const SortKeyView& key) {
+    changed();
     erase(key.oid);
     std::uint32_t before, rest;
     split(m_root, key, false, before, rest);
@@ -282,6 +295,7 @@ void OrderIndex::insert(const SortKeyView& key) {
 bool OrderIndex::erase(CEOID oid) {
     std::uint32_t target = nodeOf(oid);
     if (target == c_none) return false;
+    changed();
     std::uint32_t before, rest, self, after;
     SortKeyView key = viewAt(target);
     split(m_root, key, false, before, rest);

@@ -22,6 +22,9 @@ public:
     explicit OrderIndex(KeyOrder order);
 
     const KeyOrder& order() const { return m_order; }
+    // Changes whenever a key is added, moved or removed, and differs between indexes: a
+    // position found at one version holds while the version does.
+    std::uint64_t version() const { return m_version; }
     size_t size() const { return m_live; }
 
     // Replaces the content with these keys (any order).
@@ -111,6 +114,8 @@ private:
     size_t m_live = 0;
     std::uint32_t m_root = c_none;
     std::uint32_t m_salt;
+    std::uint64_t m_version;
+    void changed();
 };
 
 template <class Visit>

@@ -137,10 +137,9 @@ CEOID CeSeekDatabase(HANDLE hDatabase, DWORD dwSeekType, DWORD_PTR dwValue, LPDW
     if (!index) return 0;
     auto target = seekTarget(*handle, *index, dwSeekType, dwValue);
     if (!target) return 0;
-    SortKey key = index->at(*target);
-    handle->cursor().toKey(key);
+    handle->cursor().toIndex(*index, *target);
     if (lpdwIndex) *lpdwIndex = static_cast<DWORD>(*target);
-    return key.oid;
+    return index->oidAt(*target);
 }
 
 CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPID* rgPropID, LPBYTE* lplpBuffer,
@@ -178,7 +177,7 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
     if (handle->autoIncrement())
         handle->cursor().toIndex(*index, *at + 1);
     else
-        handle->cursor().toKey(index->at(*at));
+        handle->cursor().toIndex(*index, *at);
     return anyFound(items) ? oid : fail(ERROR_NO_DATA);
 }
 

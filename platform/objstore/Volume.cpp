@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <thread>
 #include <utility>
 
 #include "ceobjstore.h"
@@ -148,6 +149,7 @@ std::unique_ptr<Volume> Volume::open(const std::string& path, bool& created) {
 Volume::Volume(std::string path, sqlite3* db) : m_path(std::move(path)), m_db(db) {}
 
 Volume::~Volume() {
+    releaseHeld();
     m_statements.clear();
     sqlite3_close(m_db);
 }
@@ -169,6 +171,8 @@ bool Volume::changedElsewhere(bool& changed) {
         changed = false;
         return true;
     }
+    // A snapshot held from before would answer for itself.
+    releaseHeld();
     // Taken before asking: a commit in between is then seen at the next call.
     m_commits.remember();
     auto query = statement("PRAGMA data_version");
@@ -312,6 +316,7 @@ int Volume::prepareEnds(std::initializer_list<const char*> sqls) {
 // could not be prepared for want of memory would leave the transaction open, and this
 // connection would go on reading changes that were never committed.
 bool Volume::begin() {
+    releaseHeld();
     int rc = m_batch ? prepareEnds({c_rollbackChange, c_releaseChange}) : prepareEnds({c_rollback});
     if (rc == SQLITE_OK) rc = run(m_batch ? c_savepoint : c_beginWrite);
     return rc == SQLITE_OK || fail(rc, "start a change");
@@ -337,6 +342,7 @@ void Volume::rollback() {
 
 bool Volume::beginBatch() {
     if (m_batch) return true;
+    releaseHeld();
     int rc = prepareEnds({c_rollback});
     if (rc == SQLITE_OK) rc = run(c_beginWrite);
     if (rc != SQLITE_OK) return fail(rc, "start a batch of changes");
@@ -481,7 +487,7 @@ bool Volume::readSavedIndex(CEOID database, const SORTORDERSPEC& order, std::uin
                             const std::function<bool(const SavedReader&, std::uint64_t)>& use) {
     if (!m_hasSavedIndexes) return false;
     // One snapshot: the row found is the row read, whatever another process saves meanwhile.
-    bool ownSnapshot = !m_inSnapshot && sqlite3_get_autocommit(m_db);
+    bool ownSnapshot = !m_inSnapshot;
     if (ownSnapshot && !beginSnapshot()) return false;
     std::int64_t row = 0;
     {
@@ -508,6 +514,7 @@ bool Volume::readSavedIndex(CEOID database, const SORTORDERSPEC& order, std::uin
 
 bool Volume::saveIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t changeCount,
                        std::span<const BYTE> keys) {
+    releaseHeld();
     if (!m_hasSavedIndexes || m_batch || !sqlite3_get_autocommit(m_db)) return false;
     DWORD lastError = GetLastError();
     // A save is never worth a wait: another process writing now skips it.
@@ -526,16 +533,47 @@ bool Volume::saveIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t
     return rc == SQLITE_OK || rc == SQLITE_DONE;
 }
 
+// A read leaves its transaction open for the next to reuse while nothing is committed
+// elsewhere: beginning and ending one takes the file's locks, several times a read's own
+// work. It is let go before this process writes, as soon as another commit is seen, and
+// before the thread waits (VolumeControl.cpp), so that it never holds up another process's
+// checkpoint for long.
 bool Volume::beginSnapshot() {
+    if (m_held) {
+        if (m_commits.unchanged()) {
+            m_held = false;
+            m_inSnapshot = true;
+            return true;
+        }
+        releaseHeld();
+    }
     if (!sqlite3_get_autocommit(m_db)) return true;
-    int rc = prepareEnds({c_commit});
+    int rc = prepareEnds({c_commit, c_rollback});
     if (rc == SQLITE_OK) rc = run(c_beginRead);
     m_inSnapshot = rc == SQLITE_OK;
     return m_inSnapshot || fail(rc, "read the volume");
 }
 
 void Volume::endSnapshot() {
-    if (std::exchange(m_inSnapshot, false)) run(c_commit);
+    if (!std::exchange(m_inSnapshot, false)) return;
+    if (m_commits.watching()) {
+        m_held = true;
+        m_heldBy = std::this_thread::get_id();
+    } else
+        releaseTransaction();
+}
+
+void Volume::releaseHeld() {
+    if (std::exchange(m_held, false)) releaseTransaction();
+}
+
+void Volume::releaseHeldBeforeWaiting() {
+    if (m_held && m_heldBy == std::this_thread::get_id()) releaseHeld();
+}
+
+void Volume::releaseTransaction() {
+    // Ending a read cannot fail but for want of memory; it must still end.
+    if (run(c_commit) != SQLITE_OK) run(c_rollback);
 }
 
 }  // namespace ce::objstore

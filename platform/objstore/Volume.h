@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -123,6 +124,10 @@ public:
     // (which holds the file already).
     bool beginSnapshot();
     void endSnapshot();
+    // Ends the read transaction a snapshot left open for the next, if any; the second only
+    // when this thread left it (idle hooks run on any thread that waits).
+    void releaseHeld();
+    void releaseHeldBeforeWaiting();
 
     // The log keeps about this many of the newest entries; writers prune it once every
     // c_logPruneEvery entries, so no reader can hold them up.
@@ -138,6 +143,7 @@ private:
     int prepareEnds(std::initializer_list<const char*> sqls);
     CEOID allocateOid();
     bool fail(int rc, const char* what);
+    void releaseTransaction();
     bool damaged(const std::string& what);
     std::optional<Record> decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes);
 
@@ -146,6 +152,8 @@ private:
     bool m_hasChangeLog = false;
     bool m_hasSavedIndexes = false;
     bool m_inSnapshot = false;
+    bool m_held = false;  // a finished snapshot's transaction, kept for the next
+    std::thread::id m_heldBy;
     sqlite3* m_db;
     std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
     std::int64_t m_dataVersion = -1;

@@ -6,6 +6,7 @@
 
 #include "ceobjstore.h"
 #include "Store.h"
+#include "kernel/IdleHooks.h"
 #include "winbase.h"
 
 namespace ce::objstore {
@@ -68,7 +69,13 @@ std::string folderProblem(const VolumeChoice& choice) {
     return choice.path + ": there is no folder " + folder.string() + " (only the default volume's folder is created)";
 }
 
+// A read transaction kept between calls is let go whenever the program waits.
+void releaseHeldReads() {
+    if (control().store) control().store->volume().releaseHeldBeforeWaiting();
+}
+
 std::shared_ptr<Store> openStore(const std::string& path) {
+    kernel::addIdleHook(releaseHeldReads);
     bool created = false;
     auto volume = Volume::open(path, created);
     if (!volume) return nullptr;
