@@ -189,13 +189,14 @@ std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* pro
         std::memcpy(&propid, bytes.data() + at, 4);
         std::memcpy(&length, bytes.data() + at + 4, 4);
         at += 8;
-        std::string property = "property " + hexText(propid) + ": ";
+        // Named only when something is wrong: a sound record is decoded at every read.
+        auto property = [propid] { return "property " + hexText(propid) + ": "; };
         if (length > bytes.size() - at)
-            return refused(problem, property + std::to_string(length) + " bytes of data where " +
+            return refused(problem, property() + std::to_string(length) + " bytes of data where " +
                                         std::to_string(bytes.size() - at) + " are left");
         auto data = bytes.subspan(at, length);
         if (std::string why = valueProblem(TypeFromPropID(propid), data); !why.empty())
-            return refused(problem, property + why);
+            return refused(problem, property() + why);
         record.properties.push_back({propid, std::vector<BYTE>(data.begin(), data.end())});
         propids.push_back(propid);
         at += length;

@@ -442,8 +442,9 @@ sqlite3* connect(const std::string& path, bool readOnly, int& rc) {
     rc = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
     if (rc == SQLITE_OK) rc = sqlite3_busy_timeout(db, c_lockWaitMilliseconds);
     // Sorts and checks keep their scratch tables in memory: no file in the temporary folder,
-    // which may be full or read-only, and running out of memory is told as such.
-    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+    // which may be full or read-only, and running out of memory is told as such. A page cache
+    // of 16 MB (SQLite's default is 2) holds a database of 100,000 records, read in any order.
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "PRAGMA temp_store = MEMORY; PRAGMA cache_size = -16384", nullptr, nullptr, nullptr);
     return db;
 }
 
