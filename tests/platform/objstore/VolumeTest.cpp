@@ -235,5 +235,22 @@ TEST_F(Volume, ADefaultVolumeThatCannotBeFilledIsNotMadeAndTheNextUseTriesAgain)
     ce::objstore::setDefaultVolumeInitializer(previous);
 }
 
+// A read keeps its read transaction for the next one, and with it a snapshot of the file that
+// another process's checkpoint must wait for; a program that waits lets it go.
+TEST_F(Volume, AProgramThatWaitsHoldsUpNoCheckpointOfAnotherProcess) {
+    HANDLE db = open(createDb(u"db"));
+    put(db, {number(c_value, 1)});
+    CeSeekDatabase(db, CEDB_SEEK_BEGINNING, 0, nullptr);
+    WORD count = 0;
+    LPBYTE buffer = nullptr;
+    DWORD size = 0;
+    ASSERT_TRUE(CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, nullptr, &buffer, &size, nullptr));
+    EXPECT_EQ(rawSql("PRAGMA wal_checkpoint(TRUNCATE)"), 1) << "the read's snapshot is held";
+    Sleep(1);
+    EXPECT_EQ(rawSql("PRAGMA wal_checkpoint(TRUNCATE)"), 0) << "a wait lets it go";
+    LocalFree(buffer);
+    CloseHandle(db);
+}
+
 }  // namespace
 }  // namespace objstore_test
