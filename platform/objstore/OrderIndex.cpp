@@ -23,8 +23,8 @@ std::uint32_t processSalt() {
     return salt;
 }
 
-template <class T>
-void shrinkIfLoose(std::vector<T>& items) {
+template <class Items>
+void shrinkIfLoose(Items& items) {
     if (items.capacity() - items.size() > items.size() / 8 + 16) items.shrink_to_fit();
 }
 
@@ -100,7 +100,7 @@ void OrderIndex::releaseNode(std::uint32_t node) {
 }
 
 void OrderIndex::compactText() {
-    std::vector<char16_t> kept;
+    TextUnits kept;
     kept.reserve(m_text.size() - m_deadText);
     for (Node& n : m_nodes) {
         if (!(n.countAndPresent & c_present)) continue;
@@ -205,7 +205,7 @@ void OrderIndex::sortByOid() {
     }
 }
 
-void OrderIndex::adoptText(std::vector<char16_t> text) {
+void OrderIndex::adoptText(TextUnits text) {
     m_text = std::move(text);
 }
 

@@ -9,8 +9,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "SortKey.h"
@@ -19,6 +21,25 @@ namespace ce::objstore {
 
 class OrderIndex {
 public:
+    // A key string's units. Made without zeroing them first: a load fills tens of megabytes
+    // at once.
+    template <class T>
+    struct Unzeroed : std::allocator<T> {
+        template <class U>
+        struct rebind {
+            using other = Unzeroed<U>;
+        };
+        template <class U, class... Args>
+        void construct(U* at, Args&&... args) {
+            ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
+        }
+        template <class U>
+        void construct(U* at) {
+            ::new (static_cast<void*>(at)) U;
+        }
+    };
+    using TextUnits = std::vector<char16_t, Unzeroed<char16_t>>;
+
     explicit OrderIndex(KeyOrder order);
 
     const KeyOrder& order() const { return m_order; }
@@ -35,7 +56,7 @@ public:
     // Loading saved keys instead: every key's string, in key order, taken whole; then each
     // key with its number, or where its string starts there and its length (false when it
     // does not fit).
-    void adoptText(std::vector<char16_t> text);
+    void adoptText(TextUnits text);
     bool addSaved(CEOID oid, bool present, std::uint64_t numberOrStart, std::uint64_t length);
     const char16_t* textData() const { return m_text.data(); }
     // False, leaving the index empty, when `requireSorted` and the keys were not added in
@@ -109,7 +130,7 @@ private:
     std::vector<std::uint32_t> m_free;
     std::vector<OidSlot> m_byOid;  // sorted by OID; new records come last, as OIDs only grow
     size_t m_leftSlots = 0;        // slots of records no longer indexed, dropped now and then
-    std::vector<char16_t> m_text;
+    TextUnits m_text;
     size_t m_deadText = 0;  // units no key uses any more
     size_t m_live = 0;
     std::uint32_t m_root = c_none;

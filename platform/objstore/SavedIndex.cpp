@@ -104,7 +104,7 @@ bool decode(const Volume::SavedReader& read, std::uint64_t size, std::uint64_t r
     if ((order.isCreationOrder() && missing != count) || (!order.isText() && units)) return false;
     // The strings are read whole, straight into the index, and the keys read in pieces.
     std::uint64_t textAt = c_headerSize + count * c_keySize;
-    std::vector<char16_t> text(units);
+    OrderIndex::TextUnits text(units);
     if (units && !read(textAt, text.data(), units * sizeof(char16_t))) return false;
     Checksum sum;
     index.startBuild(count);
