@@ -86,10 +86,15 @@ std::vector<BYTE> encode(const OrderIndex& index) {
         at += c_keySize;
         for (char16_t unit : key.value.text) put(bytes, std::exchange(text, text + 2), unit, 2);
     });
+    seal(bytes);
+    return bytes;
+}
+
+void seal(std::vector<BYTE>& bytes) {
+    if (bytes.size() < c_headerSize) return;
     Checksum sum;
     sum.add(bytes.data() + c_headerSize, bytes.size() - c_headerSize);
     put(bytes, 16, sum.value(), 8);
-    return bytes;
 }
 
 bool decode(const Volume::SavedReader& read, std::uint64_t size, std::uint64_t records, OrderIndex& index) {

@@ -24,6 +24,9 @@ namespace ce::objstore::savedindex {
 constexpr size_t c_savedFrom = 4096;
 
 std::vector<BYTE> encode(const OrderIndex& index);
+// Writes the checksum of saved keys into their header (encode does): for tools that make
+// keys of their own.
+void seal(std::vector<BYTE>& bytes);
 // Fills `index` with the saved keys, `size` bytes that `read` reads; false, leaving it
 // empty, unless they are a sound index of `records` keys in its order.
 bool decode(const Volume::SavedReader& read, std::uint64_t size, std::uint64_t records, OrderIndex& index);

@@ -3,6 +3,7 @@
 #include "SortKey.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "cewchar.h"
@@ -28,10 +29,14 @@ int compareAs(std::uint64_t a, std::uint64_t b) {
     return sign(x < y, y < x);
 }
 
+// Any record may hold a NaN. Compared as unordered it would equal every number, and no
+// order could hold them all: NaNs come after every number, equal to each other.
 int compareDoubles(std::uint64_t a, std::uint64_t b) {
     double x, y;
     std::memcpy(&x, &a, 8);
     std::memcpy(&y, &b, 8);
+    bool xNan = std::isnan(x), yNan = std::isnan(y);
+    if (xNan || yNan) return sign(!xNan, !yNan);
     return sign(x < y, y < x);
 }
 

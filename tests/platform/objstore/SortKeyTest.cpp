@@ -1,5 +1,7 @@
 // Sort orders as handles walk them: direction, case folding, records without the property,
 // ties, and how each property type compares.
+#include <limits>
+
 #include "TempVolume.h"
 
 namespace objstore_test {
@@ -86,6 +88,31 @@ TEST_F(SortOrder, NumbersCompareWithSignFileTimesUnsignedAndFalseBeforeTrue) {
     EXPECT_EQ(walk(byTime), (std::vector<CEOID>{b, a}));
     EXPECT_EQ(walk(byFlag), (std::vector<CEOID>{b, a}));
     for (HANDLE h : {byNumber, byTime, byFlag}) CloseHandle(h);
+}
+
+// A NaN compared equal to every number: no order held, a sort of them was undefined, and a
+// handle could not find its record's place. It sorts after every number now.
+TEST_F(SortOrder, NotANumberSortsAfterEveryNumberSoTheOrderHolds) {
+    constexpr CEPROPID c_real = PROP_TAG(CEVT_R8, 5);
+    CEOID oid = createDb(u"reals", {{c_real, 0}});
+    HANDLE db = open(oid);
+    auto real = [](double value) {
+        CEPROPVAL v{};
+        v.propid = c_real;
+        v.val.dblVal = value;
+        return v;
+    };
+    double nan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<CEOID> made;
+    for (double value : {nan, 7.0, -1.0, nan, 3.0}) made.push_back(put(db, {real(value)}));
+    CloseHandle(db);
+    HANDLE byReal = open(oid, c_real);
+    std::vector<CEOID> expected{made[2], made[4], made[1], made[0], made[3]};
+    EXPECT_EQ(walk(byReal), expected);
+    std::vector<CEOID> stepped{CeSeekDatabase(byReal, CEDB_SEEK_BEGINNING, 0, nullptr)};
+    while (CEOID next = CeSeekDatabase(byReal, CEDB_SEEK_CURRENT, 1, nullptr)) stepped.push_back(next);
+    EXPECT_EQ(stepped, expected);
+    CloseHandle(byReal);
 }
 
 TEST_F(SortOrder, PropertyIdZeroWalksCreationOrderAndOtherIdsMustBeSortOrders) {
