@@ -40,12 +40,12 @@ OrderIndex* Database::index(const KeyOrder& order) {
     for (auto& index : m_indexes)
         if (index->order().propid() == order.propid()) return index.get();
     auto index = std::make_unique<OrderIndex>(order);
-    SORTORDERSPEC spec{order.propid(), order.flags()};
+    SORTORDERSPEC sortOrder{order.propid(), order.flags()};
     // A saved index is for the records as they were at its change count; one whose own
     // changes this process holds ahead of another's is not known to match any count.
     bool saving = savedIndexesUsed() && m_heldAhead.empty();
     bool loaded = saving && m_recordCount >= savedindex::c_savedFrom &&
-                  m_volume.readSavedIndex(m_oid, spec, m_changeCount,
+                  m_volume.readSavedIndex(m_oid, sortOrder, m_changeCount,
                                           [&](const Volume::SavedReader& read, std::uint64_t size) {
                                               return savedindex::decode(read, size, m_recordCount, *index);
                                           }) &&
@@ -59,7 +59,7 @@ OrderIndex* Database::index(const KeyOrder& order) {
         // The records come in rising OID order, so no OID can come twice.
         index->finishBuild();
         if (saving && index->size() >= savedindex::c_savedFrom)
-            m_volume.saveIndex(m_oid, spec, m_changeCount, savedindex::encode(*index));
+            m_volume.saveIndex(m_oid, sortOrder, m_changeCount, savedindex::encode(*index));
     }
     m_indexes.push_back(std::move(index));
     return m_indexes.back().get();
