@@ -23,7 +23,7 @@ SIZE_T roundUp(SIZE_T bytes) {
 Heap::Heap(SIZE_T maximumSize) : m_maximumSize(maximumSize) {}
 
 Heap::~Heap() {
-    for (const void* block : m_blocks) std::free(headerOf(block));
+    m_blocks.forEach([](const void* block) { std::free(headerOf(block)); });
 }
 
 Heap::Header* Heap::headerOf(const void* block) {
@@ -47,8 +47,11 @@ void* Heap::allocate(SIZE_T bytes, bool zero) {
     header->size = bytes;
     header->capacity = capacity;
     void* block = payloadOf(header);
+    if (!m_blocks.insert(block)) {
+        std::free(header);
+        return nullptr;
+    }
     if (zero) std::memset(block, 0, bytes);
-    m_blocks.insert(block);
     m_usedBytes += bytes;
     return block;
 }
@@ -78,7 +81,7 @@ void* Heap::reallocate(void* block, SIZE_T bytes, bool zero, bool inPlaceOnly) {
     }
     moved->capacity = capacity;
     void* result = payloadOf(moved);
-    m_blocks.insert(result);
+    m_blocks.insert(result);  // cannot fail: the set holds as many blocks as before
     moved->size = oldSize;
     return resizeInPlace(moved, bytes, zero);
 }
@@ -95,7 +98,7 @@ SIZE_T Heap::sizeOf(const void* block) const {
 }
 
 bool Heap::owns(const void* block) const {
-    return block && m_blocks.count(block) != 0;
+    return m_blocks.contains(block);
 }
 
 }  // namespace ce::kernel

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstddef>
-#include <unordered_set>
 
+#include "kernel/AddressSet.h"
 #include "windef.h"
 
 namespace ce::kernel {
@@ -40,7 +40,7 @@ private:
 
     SIZE_T m_maximumSize;
     SIZE_T m_usedBytes = 0;
-    std::unordered_set<const void*> m_blocks;
+    AddressSet m_blocks;
 };
 
 // Handles: heap handles live apart from kernel object handles, so CloseHandle never
