@@ -9,9 +9,17 @@ void Cursor::toKey(const SortKey& key) {
     m_version = 0;
 }
 
+// A step through the order comes here for every record: the key's text is copied into the
+// room the last one left, and a move to where the cursor already is costs nothing.
 void Cursor::toIndex(const OrderIndex& index, size_t at) {
     if (at >= index.size()) return toEnd();
-    toKey(index.at(at));
+    if (knownAt(index) && m_rank == at) return;
+    SortKeyView key = index.keyAt(at);
+    m_place = Place::Key;
+    m_key.oid = key.oid;
+    m_key.present = key.present;
+    m_key.value.number = key.value.number;
+    m_key.value.text.assign(key.value.text);
     m_rank = at;
     m_version = index.version();
 }

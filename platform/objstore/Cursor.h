@@ -17,6 +17,8 @@ public:
     void toKey(const SortKey& key);
     // Moves onto the record at `index`, or to the end past the last one.
     void toIndex(const OrderIndex& index, size_t at);
+    // The current record's key, once toIndex or current found it.
+    const SortKey& key() const { return m_key; }
 
     // Index of the current record; nothing at the end or when the record was deleted.
     std::optional<size_t> current(const OrderIndex& index);

@@ -339,7 +339,7 @@ std::uint32_t OrderIndex::nodeAt(size_t index) const {
 }
 
 SortKey OrderIndex::at(size_t index) const {
-    SortKeyView view = viewAt(nodeAt(index));
+    SortKeyView view = keyAt(index);
     return SortKey{view.oid, view.present, {view.value.number, std::u16string(view.value.text)}};
 }
 

@@ -73,6 +73,8 @@ public:
     bool holds(const SortKey& key) const;
     std::optional<SortKey> find(CEOID oid) const;
     SortKey at(size_t index) const;
+    // The same, the text borrowed until the index next changes.
+    SortKeyView keyAt(size_t index) const { return viewAt(nodeAt(index)); }
     CEOID oidAt(size_t index) const { return m_nodes[nodeAt(index)].oid; }
     // Number of keys before `key` in the order (its index when it is indexed).
     size_t rankOf(const SortKey& key) const;

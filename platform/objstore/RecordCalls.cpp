@@ -139,7 +139,7 @@ CEOID CeSeekDatabase(HANDLE hDatabase, DWORD dwSeekType, DWORD_PTR dwValue, LPDW
     if (!target) return 0;
     handle->cursor().toIndex(*index, *target);
     if (lpdwIndex) *lpdwIndex = static_cast<DWORD>(*target);
-    return index->oidAt(*target);
+    return handle->cursor().key().oid;
 }
 
 CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPID* rgPropID, LPBYTE* lplpBuffer,
@@ -159,8 +159,25 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
     if (!index) return 0;
     auto at = recordToRead(*handle, *index);
     if (!at) return 0;
-    CEOID oid = index->oidAt(*at);
-    auto record = volume.record(oid, nullptr);
+    Cursor& cursor = handle->cursor();
+    cursor.toIndex(*index, *at);
+    SortKeyView key = viewOf(cursor.key());
+    CEOID oid = key.oid;
+    // A read of just the order's key, as a search for repeats makes of every record, is
+    // answered from the index when it keeps the value whole: no record is fetched.
+    std::optional<Record> record;
+    const KeyOrder& order = index->order();
+    if (rgPropID && *lpcPropID == 1 && !order.isCreationOrder() && rgPropID[0] == order.propid()) {
+        record.emplace();
+        if (key.present) {
+            auto bytes = order.storedBytes(key.value);
+            if (bytes)
+                record->properties.push_back({rgPropID[0], std::move(*bytes)});
+            else
+                record.reset();
+        }
+    }
+    if (!record) record = volume.record(oid, nullptr);
     if (!record) return volume.lastQueryFailed() ? 0 : fail(ERROR_KEY_DELETED);
     std::vector<ReadItem> items = itemsToRead(*record, *lpcPropID, rgPropID);
     DWORD needed = readSize(items);
@@ -174,10 +191,7 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
     fillRead(*lplpBuffer, items);
     *lpcbBuffer = needed;
     *lpcPropID = static_cast<WORD>(items.size());
-    if (handle->autoIncrement())
-        handle->cursor().toIndex(*index, *at + 1);
-    else
-        handle->cursor().toIndex(*index, *at);
+    if (handle->autoIncrement()) cursor.toIndex(*index, *at + 1);
     return anyFound(items) ? oid : fail(ERROR_NO_DATA);
 }
 

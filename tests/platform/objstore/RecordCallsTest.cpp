@@ -214,5 +214,63 @@ TEST_F(Records, WritesOverThePropertyOrRecordLimitAreRefused) {
     EXPECT_EQ(put(m_db, {big, second, third}), 0u);
 }
 
+// Reading only the order's key may be answered from the order itself: whatever the type and
+// order flags, it gives exactly what reading the record gives, bytes and size alike. A
+// case-folded order, or a BOOL's (kept as true or false), does not hold the value as written.
+TEST_F(Records, ReadingOnlyTheSortKeyGivesTheRecordsOwnValueInEveryKindOfOrder) {
+    CEPROPVAL values[7] = {};
+    values[0].propid = PROP_TAG(CEVT_I2, 10);
+    values[0].val.iVal = -2;
+    values[1].propid = PROP_TAG(CEVT_UI2, 11);
+    values[1].val.uiVal = 0xFFFE;
+    values[2].propid = PROP_TAG(CEVT_R8, 12);
+    values[2].val.dblVal = -0.5;
+    values[3].propid = PROP_TAG(CEVT_FILETIME, 13);
+    values[3].val.filetime = {0x89ABCDEF, 0x01234567};
+    values[4].propid = PROP_TAG(CEVT_BOOL, 14);
+    values[4].val.boolVal = 5;
+    values[5] = text(PROP_TAG(CEVT_LPWSTR, 15), u"MiXed Case");
+    values[6] = text(PROP_TAG(CEVT_LPWSTR, 16), u"");
+    for (DWORD flags : {DWORD{0}, DWORD{CEDB_SORT_CASEINSENSITIVE | CEDB_SORT_DESCENDING}}) {
+        for (const CEPROPVAL& value : values) {
+            CEOID db = createDb(u"one key", {{value.propid, flags}});
+            HANDLE byKey = open(db, value.propid);
+            HANDLE byRecord = open(db);
+            CEOID record = put(byKey, {value});
+            CEOID without = put(byKey, {number(c_value, 1)});
+            CEPROPID id = value.propid;
+            for (CEOID oid : {record, without}) {
+                std::vector<BYTE> read[2];
+                DWORD errors[2] = {};
+                HANDLE handles[2] = {byKey, byRecord};
+                for (int i = 0; i < 2; ++i) {
+                    ASSERT_EQ(CeSeekDatabase(handles[i], CEDB_SEEK_CEOID, oid, nullptr), oid);
+                    BYTE* buffer = nullptr;
+                    DWORD size = 0;
+                    WORD count = 1;
+                    SetLastError(0);
+                    CEOID got = CeReadRecordPropsEx(handles[i], CEDB_ALLOWREALLOC, &count, &id, &buffer, &size, nullptr);
+                    errors[i] = got ? 0 : GetLastError();
+                    auto* read0 = reinterpret_cast<CEPROPVAL*>(buffer);
+                    // Pointers differ between blocks: compare what they point to.
+                    if (read0 && !(read0->wFlags & CEDB_PROPNOTFOUND) && TypeFromPropID(id) == CEVT_LPWSTR) {
+                        std::u16string text(read0->val.lpwstr);
+                        read[i].assign(reinterpret_cast<BYTE*>(text.data()), reinterpret_cast<BYTE*>(text.data() + text.size()));
+                        read0->val.lpwstr = nullptr;
+                    }
+                    read[i].insert(read[i].end(), buffer, buffer + sizeof(CEPROPVAL));
+                    read[i].push_back(static_cast<BYTE>(size));
+                    LocalFree(buffer);
+                }
+                EXPECT_EQ(read[0], read[1]) << "property " << std::hex << id << " flags " << flags;
+                EXPECT_EQ(errors[0], errors[1]) << "property " << std::hex << id << " flags " << flags;
+            }
+            CloseHandle(byKey);
+            CloseHandle(byRecord);
+            CeDeleteDatabase(db);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace objstore_test
