@@ -4,6 +4,7 @@
 
 #include <windbase.h>
 
+#include "duplicates/DupValue.h"
 #include "reader/PropItem.h"
 
 namespace Orvane {
@@ -21,25 +22,17 @@ public:
     // Tagged entries are drawn in red.
     int beginDraw(Nevo::Theme* theme, const DRAWITEMSTRUCT* item) override;
 
-    DWORD getFirstWord() const { return m_firstWord; }
     CEOID getRecordOid() const { return m_record; }
     int isTagged() const { return m_tagged; }
     void setTagged(int tagged) { m_tagged = tagged; }
-    // The whole value of a string (without terminator), R8, FILETIME or BLOB; none (and
-    // size 0) for the types whose first word is their value.
-    const BYTE* getValue() const { return m_value; }
-    DWORD getValueSize() const { return m_valueSize; }
+    // The whole value, which decides what counts as a repeat; the shown text stops at 127
+    // characters or 63 bytes, the comparison does not.
+    const DupValue& value() const { return m_value.value(); }
 
 private:
-    void copyValue(const CEPROPVAL* value);
-
-    DWORD m_firstWord;
     int m_tagged;
     CEOID m_record;
-    // The bytes of a string (without its terminator), double, file time or BLOB; the shown
-    // text stops at 127 characters or 63 bytes, the comparison does not.
-    BYTE* m_value;
-    DWORD m_valueSize;
+    KeptValue m_value;
 };
 
 }  // namespace Orvane

@@ -1,6 +1,5 @@
 #include "duplicates/DupList.h"
 
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -8,6 +7,7 @@
 #include "core/Hash.h"
 #include "db/CeDatabase.h"
 #include "duplicates/DupItem.h"
+#include "duplicates/DupValue.h"
 #include "reader/PropList.h"
 
 namespace Orvane {
@@ -18,48 +18,26 @@ namespace {
 constexpr uint32_t c_firstBuckets = 64;
 constexpr uint32_t c_loadPercent = 100;
 
-// A hash code that equal values share, as DupList::compareValues defines equal.
-int32_t codeOf(const DupItem* entry) {
-    switch (TypeFromPropID(entry->getPropid())) {
-    case CEVT_LPWSTR:
-    case CEVT_R8:
-    case CEVT_FILETIME:
-    case CEVT_BLOB: {
-        // FNV-1a over the size and the bytes.
-        uint32_t code = 2166136261u;
-        auto mix = [&code](BYTE byte) { code = (code ^ byte) * 16777619u; };
-        DWORD size = entry->getValueSize();
-        for (int shift = 0; shift < 32; shift += 8) mix(static_cast<BYTE>(size >> shift));
-        if (const BYTE* bytes = entry->getValue())
-            for (DWORD i = 0; i < size; ++i) mix(bytes[i]);
-        return static_cast<int32_t>(code);
-    }
-    case CEVT_I2:
-    case CEVT_UI2: return static_cast<int32_t>(entry->getFirstWord() & 0xFFFF);
-    default: return static_cast<int32_t>(entry->getFirstWord());
-    }
-}
-
 // The first record met with each value, in unsorted mode: a record repeats a value when one
 // of these holds it. Found through the hash of the value, so that a search stays linear in
 // the records however many distinct values there are.
 class FirstOccurrence : public Nevo::Hashable {
 public:
-    FirstOccurrence(DupItem* entry, int32_t code) : m_entry(entry), m_code(code) {}
-    ~FirstOccurrence() override { delete static_cast<Nevo::ListItem*>(m_entry); }
+    explicit FirstOccurrence(const DupValue& value) : m_code(DupValue::hashCode(value)) { m_value.keep(value); }
+    ~FirstOccurrence() override = default;
     FirstOccurrence(const FirstOccurrence&) = delete;
     FirstOccurrence& operator=(const FirstOccurrence&) = delete;
     int32_t getHashCode() const override { return m_code; }
-    const DupItem* entry() const { return m_entry; }
+    const DupValue& value() const { return m_value.value(); }
 
 private:
-    DupItem* m_entry;
+    KeptValue m_value;
     int32_t m_code;
 };
 
-bool holdsValueOf(void* item, void* entry) {
+bool holdsValue(void* item, void* value) {
     const auto* first = static_cast<FirstOccurrence*>(static_cast<Nevo::Hashable*>(item));
-    return DupList::compareValues(first->entry(), static_cast<const DupItem*>(entry)) == 0;
+    return DupValue::compare(first->value(), *static_cast<const DupValue*>(value)) == 0;
 }
 
 // The first occurrences, found by value; the table only finds them, this keeps them.
@@ -72,11 +50,11 @@ public:
     Seen(const Seen&) = delete;
     Seen& operator=(const Seen&) = delete;
 
-    // Whether `entry` repeats a value met before; if not, it is kept as that value's first.
-    bool repeats(DupItem* entry) {
-        int32_t code = codeOf(entry);
-        if (m_table.get(code, holdsValueOf, entry)) return true;
-        m_firsts.push_back(new FirstOccurrence(entry, code));
+    // Whether `value` repeats one met before; if not, it is kept as that value's first.
+    bool repeats(const DupValue& value) {
+        DupValue probe = value;
+        if (m_table.get(DupValue::hashCode(value), holdsValue, &probe)) return true;
+        m_firsts.push_back(new FirstOccurrence(value));
         m_table.add(m_firsts.back());
         return false;
     }
@@ -99,24 +77,7 @@ bool recordIn(CEOID oid, CEOID database) {
 }  // namespace
 
 int DupList::compareValues(const DupItem* a, const DupItem* b) {
-    switch (TypeFromPropID(a->getPropid())) {
-    case CEVT_LPWSTR:
-    case CEVT_R8:
-    case CEVT_FILETIME:
-    case CEVT_BLOB: {
-        DWORD size = a->getValueSize();
-        if (size != b->getValueSize()) return size < b->getValueSize() ? -1 : 1;
-        if (!size) return 0;
-        // A value that could not be kept is never called a repeat.
-        if (!a->getValue() || !b->getValue()) return 1;
-        return std::memcmp(a->getValue(), b->getValue(), size);
-    }
-    case CEVT_I2:
-    case CEVT_UI2:
-        // The value is the low half; the rest of the word is not part of it.
-        return static_cast<int>(a->getFirstWord() & 0xFFFF) - static_cast<int>(b->getFirstWord() & 0xFFFF);
-    default: return static_cast<int>(a->getFirstWord() - b->getFirstWord());
-    }
+    return DupValue::compare(a->value(), b->value());
 }
 
 DupList::DupList(Nevo::CeDatabase* database, CEPROPID propid) : m_databaseOid(0), m_sortKey(0) {
@@ -134,9 +95,10 @@ void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
     }
     m_sortKey = sorted ? propid : 0;
     std::unique_ptr<Seen> seen(sorted ? nullptr : new Seen);
-    // In sorted mode, the record before; owned here unless it went into the list.
-    DupItem* previous = nullptr;
-    bool previousListed = false;
+    // In sorted mode, the value of the record before. An entry is made only for a record
+    // that repeats it; a run's first record needs none.
+    KeptValue previous;
+    bool first = true;
 
     CEOID record = 0;
     do {
@@ -148,18 +110,18 @@ void DupList::fill(Nevo::CeDatabase* database, CEPROPID propid) {
             break;
         }
         if (value->wFlags & CEDB_PROPNOTFOUND) continue;
-        auto* entry = new DupItem(getTemplate(), value, record);
+        DupValue current = DupValue::of(*value);
+        bool repeat;
         if (sorted) {
-            bool listed = previous && compareValues(entry, previous) == 0;
-            if (listed) addItem(entry);
-            if (previous && !previousListed) delete previous;
-            previous = entry;
-            previousListed = listed;
-        } else if (seen->repeats(entry)) {
-            addItem(entry);
+            repeat = !first && DupValue::compare(current, previous.value()) == 0;
+            // A repeat leaves the previous value as it was: the two are the same.
+            if (!repeat) previous.keep(current);
+            first = false;
+        } else {
+            repeat = seen->repeats(current);
         }
+        if (repeat) addItem(new DupItem(getTemplate(), value, record));
     } while (database->seekNext());
-    if (previous && !previousListed) delete previous;
 }
 
 void DupList::toggleTag(UINT index) {
