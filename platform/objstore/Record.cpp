@@ -83,10 +83,12 @@ std::string valueProblem(WORD type, std::span<const BYTE> data) {
         return std::to_string(data.size()) + " bytes for a value of " + std::to_string(size);
     if (type != CEVT_LPWSTR) return {};
     if (data.size() < sizeof(WCHAR) || data.size() % sizeof(WCHAR)) return "a string of " + std::to_string(data.size()) + " bytes";
-    std::u16string units(data.size() / sizeof(WCHAR), u'\0');
-    std::memcpy(units.data(), data.data(), data.size());
-    if (units.back() != 0) return "a string without its terminator";
-    if (units.find(u'\0') != units.size() - 1) return "a string with a NUL inside";
+    // Looked at in place: every read of a record comes here for each of its strings.
+    size_t units = data.size() / sizeof(WCHAR);
+    auto isNul = [&data](size_t unit) { return (data[unit * 2] | data[unit * 2 + 1]) == 0; };
+    if (!isNul(units - 1)) return "a string without its terminator";
+    for (size_t unit = 0; unit + 1 < units; ++unit)
+        if (isNul(unit)) return "a string with a NUL inside";
     return {};
 }
 
@@ -180,8 +182,21 @@ std::vector<BYTE> encodeRecord(const Record& record) {
 
 std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* problem) {
     Record record;
-    std::vector<CEPROPID> propids;
+    // Records rarely hold many properties: their ids are checked for repeats on the stack.
+    constexpr size_t c_onStack = 32;
+    CEPROPID onStack[c_onStack];
+    std::vector<CEPROPID> onHeap;
+    size_t count = 0;
     size_t at = 0;
+    // Room for every property at once, found from their headers; the decode below checks them.
+    size_t expected = 0;
+    for (size_t scan = 0; bytes.size() - scan >= 8; ++expected) {
+        std::uint32_t length;
+        std::memcpy(&length, bytes.data() + scan + 4, 4);
+        if (length > bytes.size() - scan - 8) break;
+        scan += 8 + length;
+    }
+    record.properties.reserve(expected);
     while (at < bytes.size()) {
         if (bytes.size() - at < 8)
             return refused(problem, "cut short after " + std::to_string(record.properties.size()) + " properties");
@@ -198,13 +213,20 @@ std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* pro
         if (std::string why = valueProblem(TypeFromPropID(propid), data); !why.empty())
             return refused(problem, property() + why);
         record.properties.push_back({propid, std::vector<BYTE>(data.begin(), data.end())});
-        propids.push_back(propid);
+        if (count == c_onStack) onHeap.assign(onStack, onStack + c_onStack);
+        if (count < c_onStack)
+            onStack[count] = propid;
+        else
+            onHeap.push_back(propid);
+        ++count;
         at += length;
     }
     if (record.size() > CEDB_MAXRECORDSIZE)
         return refused(problem, std::to_string(record.size()) + " bytes, more than a record holds");
-    std::sort(propids.begin(), propids.end());
-    if (auto twice = std::adjacent_find(propids.begin(), propids.end()); twice != propids.end())
+    CEPROPID* first = count <= c_onStack ? onStack : onHeap.data();
+    CEPROPID* last = first + count;
+    std::sort(first, last);
+    if (CEPROPID* twice = std::adjacent_find(first, last); twice != last)
         return refused(problem, "property " + hexText(*twice) + " appears twice");
     return record;
 }
