@@ -195,7 +195,7 @@ void OrderIndex::sortByOid() {
     if (std::is_sorted(m_byOid.begin(), m_byOid.end(), byOid)) return;
     // Keys come in key order when loaded: two radix passes of 16 bits beat a comparison sort
     // of a million slots several times over.
-    std::vector<OidSlot> other(m_byOid.size());
+    Array<OidSlot> other(m_byOid.size());
     for (unsigned shift : {0u, 16u}) {
         std::vector<size_t> starts(65537, 0);
         for (const OidSlot& slot : m_byOid) ++starts[((slot.oid >> shift) & 0xFFFF) + 1];
@@ -229,7 +229,7 @@ bool OrderIndex::finishBuild(bool requireSorted) {
     bool sound = std::adjacent_find(m_byOid.begin(), m_byOid.end(), [](const OidSlot& a, const OidSlot& b) {
                      return a.oid == b.oid;
                  }) == m_byOid.end();
-    std::vector<std::uint32_t> sorted(m_nodes.size());
+    Array<std::uint32_t> sorted(m_nodes.size());
     std::iota(sorted.begin(), sorted.end(), 0u);
     auto before = [this](std::uint32_t a, std::uint32_t b) { return m_order.compare(viewAt(a), viewAt(b)) < 0; };
     if (!requireSorted)
@@ -248,7 +248,7 @@ bool OrderIndex::finishBuild(bool requireSorted) {
     return true;
 }
 
-void OrderIndex::linkSorted(const std::vector<std::uint32_t>& sorted) {
+void OrderIndex::linkSorted(const Array<std::uint32_t>& sorted) {
     // Sorted input builds a Cartesian tree in O(n): the right spine is kept on a stack.
     struct Spined {
         std::uint32_t node, priority;

@@ -15,30 +15,17 @@
 #include <utility>
 #include <vector>
 
+#include "LargeArrays.h"
 #include "SortKey.h"
 
 namespace ce::objstore {
 
 class OrderIndex {
 public:
-    // A key string's units. Made without zeroing them first: a load fills tens of megabytes
-    // at once.
+    // The index's large arrays (see LargeArrays.h); their elements are not zeroed when made.
     template <class T>
-    struct Unzeroed : std::allocator<T> {
-        template <class U>
-        struct rebind {
-            using other = Unzeroed<U>;
-        };
-        template <class U, class... Args>
-        void construct(U* at, Args&&... args) {
-            ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
-        }
-        template <class U>
-        void construct(U* at) {
-            ::new (static_cast<void*>(at)) U;
-        }
-    };
-    using TextUnits = std::vector<char16_t, Unzeroed<char16_t>>;
+    using Array = std::vector<T, LargeArray<T>>;
+    using TextUnits = Array<char16_t>;
 
     explicit OrderIndex(KeyOrder order);
 
@@ -120,7 +107,7 @@ private:
     std::uint32_t nodeAt(size_t index) const;
     std::uint32_t nodeOf(CEOID oid) const;
     void setNodeOf(CEOID oid, std::uint32_t node);
-    void linkSorted(const std::vector<std::uint32_t>& sorted);
+    void linkSorted(const Array<std::uint32_t>& sorted);
     void sortByOid();
     template <class Before>
     size_t countBefore(Before before) const;
@@ -128,9 +115,9 @@ private:
     void clear();
 
     KeyOrder m_order;
-    std::vector<Node> m_nodes;
+    Array<Node> m_nodes;
     std::vector<std::uint32_t> m_free;
-    std::vector<OidSlot> m_byOid;  // sorted by OID; new records come last, as OIDs only grow
+    Array<OidSlot> m_byOid;  // sorted by OID; new records come last, as OIDs only grow
     size_t m_leftSlots = 0;        // slots of records no longer indexed, dropped now and then
     TextUnits m_text;
     size_t m_deadText = 0;  // units no key uses any more
