@@ -1,4 +1,5 @@
-// Pairs "<measured>/X" with "<baseline>/X" by name; with repetitions the mean stands for the pair.
+// Pairs "<measured>/X" with "<baseline>/X" by name; with repetitions the median stands for the
+// pair, as one slow run on a shared machine moves a mean far more than a median.
 #include "RatioReporter.h"
 
 #include <algorithm>
@@ -25,8 +26,8 @@ void RatioReporter::ReportRuns(const std::vector<Run>& reports) {
     ConsoleReporter::ReportRuns(reports);
     for (const Run& run : reports) {
         if (run.error_occurred) continue;
-        bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
-        if (run.run_type == Run::RT_Aggregate && !mean) continue;
+        bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if (run.run_type == Run::RT_Aggregate && !median) continue;
         std::string name = run.run_name.function_name;
         size_t slash = name.find('/');
         if (slash == std::string::npos) continue;
