@@ -40,7 +40,7 @@ private:
     size_t m_mapped = 0;
     bool m_known = false;
     std::array<unsigned char, c_headerBytes> m_header{};
-    std::chrono::steady_clock::time_point m_rememberedAt;
+    std::chrono::nanoseconds m_rememberedAt{0};
 };
 
 }  // namespace ce::objstore
