@@ -9,12 +9,17 @@ void Cursor::toKey(const SortKey& key) {
     m_version = 0;
 }
 
-// A step through the order comes here for every record: the key's text is copied into the
-// room the last one left, and a move to where the cursor already is costs nothing.
+// A step through the order comes here for every record: the next key is found from the
+// last one's path, its text copied into the room the last one left, and a move to where the
+// cursor already is costs nothing.
 void Cursor::toIndex(const OrderIndex& index, size_t at) {
     if (at >= index.size()) return toEnd();
     if (knownAt(index) && m_rank == at) return;
-    SortKeyView key = index.keyAt(at);
+    bool pathHolds = m_pathVersion == index.version() && !m_path.empty();
+    if (!(pathHolds && at == m_pathRank + 1 && index.stepForward(m_path))) index.pathTo(at, m_path);
+    m_pathRank = at;
+    m_pathVersion = index.version();
+    SortKeyView key = index.keyAtEnd(m_path);
     m_place = Place::Key;
     m_key.oid = key.oid;
     m_key.present = key.present;

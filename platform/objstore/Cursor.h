@@ -37,6 +37,11 @@ private:
     SortKey m_key;
     size_t m_rank = 0;
     std::uint64_t m_version = 0;  // 0: the rank is not known
+    // The current record's path, for the step to the next: at m_pathRank while the index's
+    // version is m_pathVersion.
+    OrderIndex::Path m_path;
+    size_t m_pathRank = 0;
+    std::uint64_t m_pathVersion = 0;
 };
 
 }  // namespace ce::objstore

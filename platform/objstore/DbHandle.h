@@ -8,6 +8,7 @@
 #include "../kernel/KernelObject.h"
 #include "Cursor.h"
 #include "Database.h"
+#include "ReadBuffer.h"
 #include "Store.h"
 
 namespace ce::objstore {
@@ -29,6 +30,11 @@ public:
     // with the last error set).
     OrderIndex* freshIndex();
 
+    // What a read fills and reuses, so that stepping through records allocates nothing: the
+    // key's value when the order answers, and the list of properties to lay out.
+    Property& keyValue() { return m_keyValue; }
+    std::vector<ReadItem>& readItems() { return m_readItems; }
+
 private:
     // Declared first so that the database goes before the store it reads.
     std::shared_ptr<Store> m_store;
@@ -37,6 +43,8 @@ private:
     DWORD m_flags;
     std::optional<CENOTIFYREQUEST> m_request;
     Cursor m_cursor;
+    Property m_keyValue;
+    std::vector<ReadItem> m_readItems;
 };
 
 // The database handle behind a HANDLE; null (ERROR_INVALID_PARAMETER) for anything else.

@@ -338,6 +338,38 @@ std::uint32_t OrderIndex::nodeAt(size_t index) const {
     }
 }
 
+void OrderIndex::pathTo(size_t index, Path& path) const {
+    path.clear();
+    std::uint32_t node = m_root;
+    for (;;) {
+        path.push_back(node);
+        size_t left = sizeOf(m_nodes[node].left);
+        if (index < left) {
+            node = m_nodes[node].left;
+        } else if (index == left) {
+            return;
+        } else {
+            index -= left + 1;
+            node = m_nodes[node].right;
+        }
+    }
+}
+
+bool OrderIndex::stepForward(Path& path) const {
+    std::uint32_t node = m_nodes[path.back()].right;
+    if (node != c_none) {
+        for (; node != c_none; node = m_nodes[node].left) path.push_back(node);
+        return true;
+    }
+    // Up to the first ancestor reached from its left.
+    for (;;) {
+        std::uint32_t child = path.back();
+        path.pop_back();
+        if (path.empty()) return false;
+        if (m_nodes[path.back()].left == child) return true;
+    }
+}
+
 SortKey OrderIndex::at(size_t index) const {
     SortKeyView view = keyAt(index);
     return SortKey{view.oid, view.present, {view.value.number, std::u16string(view.value.text)}};

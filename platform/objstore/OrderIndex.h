@@ -63,6 +63,13 @@ public:
     // The same, the text borrowed until the index next changes.
     SortKeyView keyAt(size_t index) const { return viewAt(nodeAt(index)); }
     CEOID oidAt(size_t index) const { return m_nodes[nodeAt(index)].oid; }
+    // A key's place as the nodes from the root down to it. Valid while the version holds;
+    // stepping on from it costs O(1) on average where a search by index costs O(log n).
+    using Path = std::vector<std::uint32_t>;
+    void pathTo(size_t index, Path& path) const;
+    // False, leaving the path empty, after the last key.
+    bool stepForward(Path& path) const;
+    SortKeyView keyAtEnd(const Path& path) const { return viewAt(path.back()); }
     // Number of keys before `key` in the order (its index when it is indexed).
     size_t rankOf(const SortKey& key) const;
     // The index of a record; nothing when it is not indexed.

@@ -72,14 +72,13 @@ std::optional<size_t> seekTarget(DbHandle& handle, const OrderIndex& index, DWOR
     return seekByValue(handle, index, type, *sortValue);
 }
 
-std::vector<ReadItem> itemsToRead(const Record& record, WORD count, const CEPROPID* ids) {
-    std::vector<ReadItem> items;
+void itemsToRead(const Record& record, WORD count, const CEPROPID* ids, std::vector<ReadItem>& items) {
+    items.clear();
     if (!ids) {
         for (const Property& property : record.properties) items.push_back({property.propid, &property});
-        return items;
+        return;
     }
     for (WORD i = 0; i < count; ++i) items.push_back({ids[i], record.find(ids[i])});
-    return items;
 }
 
 bool anyFound(const std::vector<ReadItem>& items) {
@@ -165,21 +164,21 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
     CEOID oid = key.oid;
     // A read of just the order's key, as a search for repeats makes of every record, is
     // answered from the index when it keeps the value whole: no record is fetched.
+    std::vector<ReadItem>& items = handle->readItems();
     std::optional<Record> record;
     const KeyOrder& order = index->order();
+    bool fromIndex = false;
     if (rgPropID && *lpcPropID == 1 && !order.isCreationOrder() && rgPropID[0] == order.propid()) {
-        record.emplace();
-        if (key.present) {
-            auto bytes = order.storedBytes(key.value);
-            if (bytes)
-                record->properties.push_back({rgPropID[0], std::move(*bytes)});
-            else
-                record.reset();
-        }
+        Property& value = handle->keyValue();
+        value.propid = rgPropID[0];
+        fromIndex = !key.present || order.storedBytes(key.value, value.data);
+        items.assign(1, {rgPropID[0], key.present ? &value : nullptr});
     }
-    if (!record) record = volume.record(oid, nullptr);
-    if (!record) return volume.lastQueryFailed() ? 0 : fail(ERROR_KEY_DELETED);
-    std::vector<ReadItem> items = itemsToRead(*record, *lpcPropID, rgPropID);
+    if (!fromIndex) {
+        record = volume.record(oid, nullptr);
+        if (!record) return volume.lastQueryFailed() ? 0 : fail(ERROR_KEY_DELETED);
+        itemsToRead(*record, *lpcPropID, rgPropID, items);
+    }
     DWORD needed = readSize(items);
     if (!*lplpBuffer || *lpcbBuffer < needed) {
         bool grown = (dwFlags & CEDB_ALLOWREALLOC) && growReadBuffer(lplpBuffer, needed, hHeap);

@@ -86,32 +86,33 @@ std::optional<SortValue> KeyOrder::probeOf(const CEPROPVAL& value) const {
     return valueOf(bytes->data(), bytes->size());
 }
 
-std::optional<std::vector<BYTE>> KeyOrder::storedBytes(const SortValueView& value) const {
-    auto bytesOf = [](const void* data, size_t size) {
-        const auto* bytes = static_cast<const BYTE*>(data);
-        return std::vector<BYTE>(bytes, bytes + size);
+bool KeyOrder::storedBytes(const SortValueView& value, std::vector<BYTE>& bytes) const {
+    auto put = [&bytes](const void* data, size_t size) {
+        const auto* from = static_cast<const BYTE*>(data);
+        bytes.assign(from, from + size);
+        return true;
     };
     switch (TypeFromPropID(m_spec.propid)) {
     case CEVT_I2:
     case CEVT_UI2: {
         auto number = static_cast<std::uint16_t>(value.number);
-        return bytesOf(&number, sizeof number);
+        return put(&number, sizeof number);
     }
     case CEVT_I4:
     case CEVT_UI4: {
         auto number = static_cast<std::uint32_t>(value.number);
-        return bytesOf(&number, sizeof number);
+        return put(&number, sizeof number);
     }
     case CEVT_R8:
-    case CEVT_FILETIME: return bytesOf(&value.number, sizeof value.number);
+    case CEVT_FILETIME: return put(&value.number, sizeof value.number);
     case CEVT_LPWSTR: {
-        if (m_spec.dwFlags & CEDB_SORT_CASEINSENSITIVE) return std::nullopt;
+        if (m_spec.dwFlags & CEDB_SORT_CASEINSENSITIVE) return false;
         // A stored string ends at its one terminator, which the key leaves out.
-        std::vector<BYTE> bytes((value.text.size() + 1) * sizeof(char16_t), 0);
-        if (!value.text.empty()) std::memcpy(bytes.data(), value.text.data(), value.text.size() * sizeof(char16_t));
-        return bytes;
+        put(value.text.data(), value.text.size() * sizeof(char16_t));
+        bytes.insert(bytes.end(), sizeof(char16_t), 0);
+        return true;
     }
-    default: return std::nullopt;
+    default: return false;
     }
 }
 

@@ -70,9 +70,9 @@ public:
     }
     // Whether keys without the property come before every value (rather than after).
     bool missingFirst() const { return missingSide() < 0; }
-    // The bytes a record stores for this key's value, when the key keeps them whole (not
-    // for BOOL, kept as true or false, nor for case-folded strings); nothing otherwise.
-    std::optional<std::vector<BYTE>> storedBytes(const SortValueView& value) const;
+    // Puts in `bytes` what a record stores for this key's value, when the key keeps it whole
+    // (not a BOOL, kept as true or false, nor a case-folded string); false otherwise.
+    bool storedBytes(const SortValueView& value, std::vector<BYTE>& bytes) const;
 
 private:
     int compareValues(const SortValueView& a, const SortValueView& b) const;

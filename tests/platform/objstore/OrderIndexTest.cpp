@@ -32,6 +32,16 @@ void expectSameAs(const OrderIndex& index, std::vector<SortKey> reference) {
         ASSERT_EQ(index.at(i).oid, reference[i].oid) << "at " << i;
         ASSERT_EQ(index.rankOf(*index.find(reference[i].oid)), i);
     }
+    // Stepping on from a path meets every key in order, from any start, and ends after the last.
+    OrderIndex::Path path;
+    for (size_t start : {size_t{0}, reference.size() / 3}) {
+        if (start >= reference.size()) continue;
+        index.pathTo(start, path);
+        for (size_t i = start; i < reference.size(); ++i) {
+            ASSERT_EQ(index.keyAtEnd(path).oid, reference[i].oid) << "stepped to " << i;
+            ASSERT_EQ(index.stepForward(path), i + 1 < reference.size());
+        }
+    }
 }
 
 TEST(OrderIndex, RandomInsertsMovesAndRemovalsKeepPositionsAndRanks) {
