@@ -180,7 +180,7 @@ std::vector<BYTE> encodeRecord(const Record& record) {
     return out;
 }
 
-std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* problem) {
+std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* problem, std::span<const CEPROPID> only) {
     Record record;
     // Records rarely hold many properties: their ids are checked for repeats on the stack.
     constexpr size_t c_onStack = 32;
@@ -196,7 +196,8 @@ std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* pro
         if (length > bytes.size() - scan - 8) break;
         scan += 8 + length;
     }
-    record.properties.reserve(expected);
+    record.properties.reserve(only.empty() ? expected : std::min(expected, only.size()));
+    std::uint64_t size = c_recordOverhead;
     while (at < bytes.size()) {
         if (bytes.size() - at < 8)
             return refused(problem, "cut short after " + std::to_string(record.properties.size()) + " properties");
@@ -212,7 +213,9 @@ std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* pro
         auto data = bytes.subspan(at, length);
         if (std::string why = valueProblem(TypeFromPropID(propid), data); !why.empty())
             return refused(problem, property() + why);
-        record.properties.push_back({propid, std::vector<BYTE>(data.begin(), data.end())});
+        if (only.empty() || std::find(only.begin(), only.end(), propid) != only.end())
+            record.properties.push_back({propid, std::vector<BYTE>(data.begin(), data.end())});
+        size += c_propertyOverhead + length;
         if (count == c_onStack) onHeap.assign(onStack, onStack + c_onStack);
         if (count < c_onStack)
             onStack[count] = propid;
@@ -221,8 +224,7 @@ std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* pro
         ++count;
         at += length;
     }
-    if (record.size() > CEDB_MAXRECORDSIZE)
-        return refused(problem, std::to_string(record.size()) + " bytes, more than a record holds");
+    if (size > CEDB_MAXRECORDSIZE) return refused(problem, std::to_string(size) + " bytes, more than a record holds");
     CEPROPID* first = count <= c_onStack ? onStack : onHeap.data();
     CEPROPID* last = first + count;
     std::sort(first, last);

@@ -43,6 +43,8 @@ bool applyWrite(Record& record, const CEPROPVAL* values, WORD count);
 std::vector<BYTE> encodeRecord(const Record& record);
 // Nothing when the bytes are not a record encodeRecord could have written (the file may be
 // damaged or crafted); `problem`, when given, then says what is wrong.
-std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* problem = nullptr);
+// With `only`, every property is checked but just those are kept.
+std::optional<Record> decodeRecord(std::span<const BYTE> bytes, std::string* problem = nullptr,
+                                   std::span<const CEPROPID> only = {});
 
 }  // namespace ce::objstore

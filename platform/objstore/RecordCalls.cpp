@@ -175,7 +175,7 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
         items.assign(1, {rgPropID[0], key.present ? &value : nullptr});
     }
     if (!fromIndex) {
-        record = volume.record(oid, nullptr);
+        record = rgPropID ? volume.record(oid, nullptr, {rgPropID, *lpcPropID}) : volume.record(oid, nullptr);
         if (!record) return volume.lastQueryFailed() ? 0 : fail(ERROR_KEY_DELETED);
         itemsToRead(*record, *lpcPropID, rgPropID, items);
     }

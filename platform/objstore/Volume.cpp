@@ -254,7 +254,7 @@ CEOID Volume::nextDatabase(CEOID after, DWORD type) {
     return isOid(oid) ? static_cast<CEOID>(oid) : (damaged("a database id out of range"), 0);
 }
 
-std::optional<Record> Volume::record(CEOID oid, CEOID* database) {
+std::optional<Record> Volume::record(CEOID oid, CEOID* database, std::span<const CEPROPID> only) {
     auto query = statement("SELECT database_oid, properties FROM records WHERE oid = ?");
     int rc = query->bind(1, oid).step();
     m_queryFailed = rc != SQLITE_ROW && rc != SQLITE_DONE;
@@ -262,15 +262,16 @@ std::optional<Record> Volume::record(CEOID oid, CEOID* database) {
     if (rc != SQLITE_ROW) return std::nullopt;
     std::span<const BYTE> bytes = query->blob(1);
     if (int failed = query->failure()) return m_queryFailed = true, fail(failed, "read the record"), std::nullopt;
-    auto record = decodedRecord(oid, query->integer(0), bytes);
+    auto record = decodedRecord(oid, query->integer(0), bytes, only);
     if (record && database) *database = static_cast<CEOID>(query->integer(0));
     return record;
 }
 
-std::optional<Record> Volume::decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes) {
+std::optional<Record> Volume::decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes,
+                                            std::span<const CEPROPID> only) {
     std::string problem = "an id out of range";
     std::optional<Record> record;
-    if (isOid(oid) && isOid(database)) record = decodeRecord(bytes, &problem);
+    if (isOid(oid) && isOid(database)) record = decodeRecord(bytes, &problem, only);
     if (!record) {
         std::string name = isOid(oid) ? hexText(static_cast<CEOID>(oid)) : std::to_string(oid);
         damaged("damaged record " + name + " (" + problem + ")");

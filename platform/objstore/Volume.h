@@ -80,7 +80,8 @@ public:
     // The first database after `after` in creation order, of `type` unless it is 0.
     CEOID nextDatabase(CEOID after, DWORD type);
     // A record and the database it belongs to; nothing when there is no such record.
-    std::optional<Record> record(CEOID oid, CEOID* database);
+    // With `only`, the record holds just those of its properties.
+    std::optional<Record> record(CEOID oid, CEOID* database, std::span<const CEPROPID> only = {});
     bool forEachRecord(CEOID database, const std::function<void(CEOID, const Record&)>& visit);
 
     // Changes. Each runs inside a transaction begun with begin() and made durable by commit().
@@ -145,7 +146,8 @@ private:
     bool fail(int rc, const char* what);
     void releaseTransaction();
     bool damaged(const std::string& what);
-    std::optional<Record> decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes);
+    std::optional<Record> decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes,
+                                        std::span<const CEPROPID> only = {});
 
     std::string m_path;
     bool m_batch = false;
