@@ -9,6 +9,7 @@
 #include FT_FREETYPE_H
 
 #include "gwe/Screen.h"
+#include "gwe/font/EmbeddedFaces.h"
 
 namespace ce::font {
 
@@ -41,19 +42,27 @@ FontLibrary::~FontLibrary() {
     FcFini();
 }
 
+bool FontLibrary::open(const std::string& path, int index, FT_FaceRec_** face) {
+    if (!m_freetype || path.empty()) return false;
+    std::span<const unsigned char> bytes = embeddedFace(path);
+    if (!bytes.empty())
+        return FT_New_Memory_Face(m_freetype, bytes.data(), static_cast<FT_Long>(bytes.size()), index, face) == 0;
+    return FT_New_Face(m_freetype, path.c_str(), index, face) == 0;
+}
+
 FontFace* FontLibrary::face(const std::string& path, int index, int ppem) {
     auto key = std::make_tuple(path, index, ppem);
     auto found = m_faces.find(key);
     if (found != m_faces.end()) return found->second.get();
     FT_Face face = nullptr;
-    if (!m_freetype || path.empty() || FT_New_Face(m_freetype, path.c_str(), index, &face) != 0) return nullptr;
+    if (!open(path, index, &face)) return nullptr;
     auto opened = std::make_unique<FontFace>(face, ppem, gwe::Screen::instance().dpi());
     return m_faces.emplace(key, std::move(opened)).first->second.get();
 }
 
 double FontLibrary::cellPerEm(const std::string& path, int index) {
     FT_Face face = nullptr;
-    if (!m_freetype || path.empty() || FT_New_Face(m_freetype, path.c_str(), index, &face) != 0) return 1.0;
+    if (!open(path, index, &face)) return 1.0;
     double ratio = FaceMetrics::cellPerEm(face);
     FT_Done_Face(face);
     return ratio;

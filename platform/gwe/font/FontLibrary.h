@@ -11,6 +11,7 @@
 #include "gwe/font/FontMatcher.h"
 
 struct FT_LibraryRec_;
+struct FT_FaceRec_;
 
 namespace ce::font {
 
@@ -19,7 +20,8 @@ public:
     static FontLibrary& instance();
 
     FontMatcher& matcher() { return *m_matcher; }
-    // The face of a file at ppem pixels per em; null when the file cannot be opened.
+    // The face of a file (or the built-in Tahoma) at ppem pixels per em; null when the file
+    // cannot be opened.
     FontFace* face(const std::string& path, int index, int ppem);
     // How tall a cell is per em in that file (1 when it cannot be opened).
     double cellPerEm(const std::string& path, int index);
@@ -27,6 +29,8 @@ public:
 private:
     FontLibrary();
     ~FontLibrary();
+    // A file's face, or the built-in one a path of embeddedPath names.
+    bool open(const std::string& path, int index, FT_FaceRec_** face);
 
     FT_LibraryRec_* m_freetype = nullptr;
     std::unique_ptr<FontMatcher> m_matcher;

@@ -9,6 +9,8 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include "gwe/font/EmbeddedFaces.h"
+
 namespace ce::font {
 
 namespace {
@@ -61,7 +63,12 @@ FaceChoice FontMatcher::choose(const std::string& family, bool bold, bool italic
     if (lowered(choice.family) != lowered(asked)) {
         if (fixedPitch) choice = match("monospace", bold, italic);
         else if (lowered(asked) != lowered(c_handheldFace)) choice = match(c_handheldFace, bold, italic);
-        if (!fixedPitch && lowered(choice.family) != lowered(c_handheldFace)) reportMissingTahoma(choice.family);
+        // Tahoma not installed, or no font at all: the library's own Tahoma.
+        bool tahomaMissing = !fixedPitch && lowered(choice.family) != lowered(c_handheldFace);
+        if ((tahomaMissing || choice.path.empty()) && !embeddedPath(bold).empty())
+            choice = FaceChoice{embeddedPath(bold), 0, c_handheldFace};
+        else if (tahomaMissing)
+            reportMissingTahoma(choice.family);
     }
     m_chosen.emplace(key, choice);
     return choice;
