@@ -3,15 +3,18 @@
 
 namespace ce::objstore {
 
-void Cursor::toKey(const SortKey& key) {
+// The key's text goes into the room the last key left: a step allocates nothing.
+void Cursor::toKey(const SortKeyView& key) {
     m_place = Place::Key;
-    m_key = key;
+    m_key.oid = key.oid;
+    m_key.present = key.present;
+    m_key.value.number = key.value.number;
+    m_key.value.text.assign(key.value.text);
     m_version = 0;
 }
 
 // A step through the order comes here for every record: the next key is found from the
-// last one's path, its text copied into the room the last one left, and a move to where the
-// cursor already is costs nothing.
+// last one's path, and a move to where the cursor already is costs nothing.
 void Cursor::toIndex(const OrderIndex& index, size_t at) {
     if (at >= index.size()) return toEnd();
     if (knownAt(index) && m_rank == at) return;
@@ -19,12 +22,7 @@ void Cursor::toIndex(const OrderIndex& index, size_t at) {
     if (!(pathHolds && at == m_pathRank + 1 && index.stepForward(m_path))) index.pathTo(at, m_path);
     m_pathRank = at;
     m_pathVersion = index.version();
-    SortKeyView key = index.keyAtEnd(m_path);
-    m_place = Place::Key;
-    m_key.oid = key.oid;
-    m_key.present = key.present;
-    m_key.value.number = key.value.number;
-    m_key.value.text.assign(key.value.text);
+    toKey(index.keyAtEnd(m_path));
     m_rank = at;
     m_version = index.version();
 }

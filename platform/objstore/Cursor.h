@@ -14,7 +14,8 @@ class Cursor {
 public:
     void toStart() { m_place = Place::Start; }
     void toEnd() { m_place = Place::End; }
-    void toKey(const SortKey& key);
+    void toKey(const SortKeyView& key);
+    void toKey(const SortKey& key) { toKey(viewOf(key)); }
     // Moves onto the record at `index`, or to the end past the last one.
     void toIndex(const OrderIndex& index, size_t at);
     // The current record's key, once toIndex or current found it.

@@ -79,6 +79,10 @@ std::uint32_t OrderIndex::newNode(const SortKeyView& key) {
             node.value = key.value.number;
         }
     }
+    return place(node);
+}
+
+std::uint32_t OrderIndex::place(const Node& node) {
     ++m_live;
     if (!m_free.empty()) {
         std::uint32_t index = m_free.back();
@@ -218,9 +222,7 @@ bool OrderIndex::addSaved(CEOID oid, bool present, std::uint64_t numberOrStart, 
     node.oid = oid;
     node.countAndPresent = present ? (1 | c_present) : 1;
     node.value = text ? (numberOrStart << c_lengthBits) | length : (present ? numberOrStart : 0);
-    m_nodes.push_back(node);
-    m_byOid.push_back({oid, static_cast<std::uint32_t>(m_nodes.size() - 1)});
-    ++m_live;
+    m_byOid.push_back({oid, place(node)});
     return true;
 }
 
@@ -229,18 +231,22 @@ bool OrderIndex::finishBuild(bool requireSorted) {
     bool sound = std::adjacent_find(m_byOid.begin(), m_byOid.end(), [](const OidSlot& a, const OidSlot& b) {
                      return a.oid == b.oid;
                  }) == m_byOid.end();
-    Array<std::uint32_t> sorted(m_nodes.size());
-    std::iota(sorted.begin(), sorted.end(), 0u);
     auto before = [this](std::uint32_t a, std::uint32_t b) { return m_order.compare(viewAt(a), viewAt(b)) < 0; };
-    if (!requireSorted)
+    auto count = static_cast<std::uint32_t>(m_nodes.size());
+    if (requireSorted) {
+        // Loaded keys are their own order: node i is the i-th key, so no order array is made.
+        for (std::uint32_t i = 1; sound && i < count; ++i) sound = before(i - 1, i);
+        if (sound) linkSorted(count, [](std::uint32_t rank) { return rank; });
+    } else if (sound) {
+        Array<std::uint32_t> sorted(count);
+        std::iota(sorted.begin(), sorted.end(), 0u);
         std::sort(sorted.begin(), sorted.end(), before);
-    else
-        for (size_t i = 1; sound && i < sorted.size(); ++i) sound = before(sorted[i - 1], sorted[i]);
+        linkSorted(count, [&sorted](std::uint32_t rank) { return sorted[rank]; });
+    }
     if (!sound) {
         clear();
         return false;
     }
-    linkSorted(sorted);
     changed();
     shrinkIfLoose(m_nodes);
     shrinkIfLoose(m_byOid);
@@ -248,13 +254,15 @@ bool OrderIndex::finishBuild(bool requireSorted) {
     return true;
 }
 
-void OrderIndex::linkSorted(const Array<std::uint32_t>& sorted) {
+template <class NodeAt>
+void OrderIndex::linkSorted(std::uint32_t count, NodeAt nodeAt) {
     // Sorted input builds a Cartesian tree in O(n): the right spine is kept on a stack.
     struct Spined {
         std::uint32_t node, priority;
     };
     std::vector<Spined> spine;
-    for (std::uint32_t node : sorted) {
+    for (std::uint32_t rank = 0; rank < count; ++rank) {
+        std::uint32_t node = nodeAt(rank);
         std::uint32_t last = c_none, priority = priorityOf(node);
         while (!spine.empty() && spine.back().priority < priority) {
             last = spine.back().node;
@@ -371,7 +379,7 @@ bool OrderIndex::stepForward(Path& path) const {
 }
 
 SortKey OrderIndex::at(size_t index) const {
-    SortKeyView view = keyAt(index);
+    SortKeyView view = viewAt(nodeAt(index));
     return SortKey{view.oid, view.present, {view.value.number, std::u16string(view.value.text)}};
 }
 

@@ -60,8 +60,6 @@ public:
     bool holds(const SortKey& key) const;
     std::optional<SortKey> find(CEOID oid) const;
     SortKey at(size_t index) const;
-    // The same, the text borrowed until the index next changes.
-    SortKeyView keyAt(size_t index) const { return viewAt(nodeAt(index)); }
     CEOID oidAt(size_t index) const { return m_nodes[nodeAt(index)].oid; }
     // A key's place as the nodes from the root down to it. Valid while the version holds;
     // stepping on from it costs O(1) on average where a search by index costs O(log n).
@@ -69,6 +67,7 @@ public:
     void pathTo(size_t index, Path& path) const;
     // False, leaving the path empty, after the last key.
     bool stepForward(Path& path) const;
+    // The key the path ends at, its text borrowed until the index next changes.
     SortKeyView keyAtEnd(const Path& path) const { return viewAt(path.back()); }
     // Number of keys before `key` in the order (its index when it is indexed).
     size_t rankOf(const SortKey& key) const;
@@ -110,11 +109,14 @@ private:
     void split(std::uint32_t node, const SortKeyView& key, bool inclusive, std::uint32_t& before,
                std::uint32_t& rest);
     std::uint32_t newNode(const SortKeyView& key);
+    std::uint32_t place(const Node& node);  // a free slot, else a new one
     void releaseNode(std::uint32_t node);
     std::uint32_t nodeAt(size_t index) const;
     std::uint32_t nodeOf(CEOID oid) const;
     void setNodeOf(CEOID oid, std::uint32_t node);
-    void linkSorted(const Array<std::uint32_t>& sorted);
+    // Links the nodes into one tree, nodeAt(rank) giving the node of each rank in key order.
+    template <class NodeAt>
+    void linkSorted(std::uint32_t count, NodeAt nodeAt);
     void sortByOid();
     template <class Before>
     size_t countBefore(Before before) const;

@@ -59,20 +59,6 @@ void removeProperty(Record& record, CEPROPID propid) {
     std::erase_if(record.properties, [propid](const Property& p) { return p.propid == propid; });
 }
 
-// The size of a fixed-size type's value; 0 for strings and BLOBs.
-size_t fixedSize(WORD type) {
-    switch (type) {
-    case CEVT_I2:
-    case CEVT_UI2: return 2;
-    case CEVT_I4:
-    case CEVT_UI4: return 4;
-    case CEVT_BOOL: return sizeof(BOOL);
-    case CEVT_R8:
-    case CEVT_FILETIME: return 8;
-    default: return 0;
-    }
-}
-
 // What keeps stored bytes from being a value a write could have stored; empty when nothing.
 // Readers rely on it: a string ends at its one terminator, a number has all its bytes.
 std::string valueProblem(WORD type, std::span<const BYTE> data) {
@@ -121,6 +107,19 @@ std::uint64_t Record::size() const {
     std::uint64_t total = c_recordOverhead;
     for (const Property& property : properties) total += c_propertyOverhead + property.data.size();
     return total;
+}
+
+size_t fixedSize(WORD type) {
+    switch (type) {
+    case CEVT_I2:
+    case CEVT_UI2: return 2;
+    case CEVT_I4:
+    case CEVT_UI4: return 4;
+    case CEVT_BOOL: return sizeof(BOOL);
+    case CEVT_R8:
+    case CEVT_FILETIME: return 8;
+    default: return 0;
+    }
 }
 
 bool isKnownType(WORD type) {

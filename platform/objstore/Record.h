@@ -30,6 +30,9 @@ struct Record {
 std::string hexText(std::uint32_t value);
 
 bool isKnownType(WORD type);
+// The stored size of a fixed-size type's value (little-endian, as written); 0 for strings
+// and BLOBs.
+size_t fixedSize(WORD type);
 // A sort order the store can keep: a known type other than BLOB, and only the flags it
 // implements (descending, case-insensitive, unknown-first).
 bool isValidSortOrder(const SORTORDERSPEC& order);

@@ -166,6 +166,11 @@ CEOID CeReadRecordPropsEx(HANDLE hDbase, DWORD dwFlags, WORD* lpcPropID, CEPROPI
     // answered from the index when it keeps the value whole: no record is fetched.
     std::vector<ReadItem>& items = handle->readItems();
     std::optional<Record> record;
+    // The items point into this call's record: none is left behind when it returns.
+    struct ItemsEnd {
+        std::vector<ReadItem>& items;
+        ~ItemsEnd() { items.clear(); }
+    } itemsEnd{items};
     const KeyOrder& order = index->order();
     bool fromIndex = false;
     if (rgPropID && *lpcPropID == 1 && !order.isCreationOrder() && rgPropID[0] == order.propid()) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "Record.h"
 #include "cewchar.h"
 
 namespace ce::objstore {
@@ -87,33 +88,21 @@ std::optional<SortValue> KeyOrder::probeOf(const CEPROPVAL& value) const {
 }
 
 bool KeyOrder::storedBytes(const SortValueView& value, std::vector<BYTE>& bytes) const {
-    auto put = [&bytes](const void* data, size_t size) {
-        const auto* from = static_cast<const BYTE*>(data);
-        bytes.assign(from, from + size);
-        return true;
-    };
-    switch (TypeFromPropID(m_spec.propid)) {
-    case CEVT_I2:
-    case CEVT_UI2: {
-        auto number = static_cast<std::uint16_t>(value.number);
-        return put(&number, sizeof number);
-    }
-    case CEVT_I4:
-    case CEVT_UI4: {
-        auto number = static_cast<std::uint32_t>(value.number);
-        return put(&number, sizeof number);
-    }
-    case CEVT_R8:
-    case CEVT_FILETIME: return put(&value.number, sizeof value.number);
-    case CEVT_LPWSTR: {
+    WORD type = TypeFromPropID(m_spec.propid);
+    if (type == CEVT_LPWSTR) {
         if (m_spec.dwFlags & CEDB_SORT_CASEINSENSITIVE) return false;
         // A stored string ends at its one terminator, which the key leaves out.
-        put(value.text.data(), value.text.size() * sizeof(char16_t));
+        const auto* text = reinterpret_cast<const BYTE*>(value.text.data());
+        bytes.assign(text, text + value.text.size() * sizeof(char16_t));
         bytes.insert(bytes.end(), sizeof(char16_t), 0);
         return true;
     }
-    default: return false;
-    }
+    // A number is kept whole, in its low bytes; a BOOL only as true or false.
+    size_t size = type == CEVT_BOOL ? 0 : fixedSize(type);
+    if (!size) return false;
+    const auto* number = reinterpret_cast<const BYTE*>(&value.number);
+    bytes.assign(number, number + size);
+    return true;
 }
 
 int KeyOrder::compareValues(const SortValueView& a, const SortValueView& b) const {

@@ -518,7 +518,8 @@ bool Volume::saveIndex(CEOID database, const SORTORDERSPEC& order, std::uint64_t
     releaseHeld();
     if (!m_hasSavedIndexes || m_batch || !sqlite3_get_autocommit(m_db)) return false;
     DWORD lastError = GetLastError();
-    // A save is never worth a wait: another process writing now skips it.
+    // A save is never worth a wait: another process writing now skips it. Nor is its failure
+    // anyone's error, so it runs its own statements, not begin() and commit(), which report.
     sqlite3_busy_timeout(m_db, 0);
     int rc = prepareEnds({c_rollback, c_commit});
     if (rc == SQLITE_OK) rc = run(c_beginWrite);

@@ -1,5 +1,5 @@
-// One record found to repeat a value: the property as PropItem formats it, the record's OID,
-// whether the user tagged it, and the whole value, which decides what counts as a repeat.
+// One record found to repeat a value: the record's OID, whether the user tagged it, and the
+// whole value, which decides what counts as a repeat and is shown as PropItem formats it.
 #pragma once
 
 #include <windbase.h>
@@ -16,7 +16,7 @@ public:
     DupItem(const DupItem&) = delete;
     DupItem& operator=(const DupItem&) = delete;
 
-    // One line: the value text.
+    // One line: the value text, formatted as it is drawn.
     int getLine1Text(LPWSTR buffer, int capacity) override;
     int getLine2Text(LPWSTR buffer, int capacity) override;
     // Tagged entries are drawn in red.
@@ -30,8 +30,11 @@ public:
     const DupValue& value() const { return m_value.value(); }
 
 private:
+    CEPROPVAL shownProperty(WCHAR (&text)[c_valueCapacity]) const;
+
     int m_tagged;
     CEOID m_record;
+    CEPROPID m_propid;
     KeptValue m_value;
 };
 

@@ -68,6 +68,11 @@ void KeptValue::keep(const DupValue& value) {
     m_value = value;
     m_value.bytes = nullptr;
     if (!value.size || !value.whole) return;
+    if (!m_room && value.size <= c_inlineBytes) {
+        std::memcpy(m_inline, value.bytes, value.size);
+        m_value.bytes = m_inline;
+        return;
+    }
     if (value.size > m_roomSize) {
         Nevo::HeapCtrl& heap = Nevo::HeapCtrl::get(Nevo::HEAP_ITEMS);
         if (m_room) heap.free(m_room);

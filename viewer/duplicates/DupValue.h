@@ -27,7 +27,9 @@ struct DupValue {
     static int32_t hashCode(const DupValue& value);
 };
 
-// A copy of a value that outlives the read it came from, its bytes in the item heap.
+// A copy of a value that outlives the read it came from: its bytes inside it when they are
+// few (a number, a date, a phone number), else in the item heap. A search keeps one for
+// every repeat.
 class KeptValue {
 public:
     KeptValue() = default;
@@ -40,9 +42,12 @@ public:
     const DupValue& value() const { return m_value; }
 
 private:
+    static constexpr DWORD c_inlineBytes = 40;
+
     DupValue m_value;
-    BYTE* m_room = nullptr;
+    BYTE* m_room = nullptr;  // from the heap; the inline room is used while it is null
     DWORD m_roomSize = 0;
+    BYTE m_inline[c_inlineBytes];
 };
 
 }  // namespace Orvane

@@ -9,6 +9,7 @@
 #include "duplicates/DupItem.h"
 #include "duplicates/DupList.h"
 #include "reader/PropList.h"
+#include "reader/PropertyText.h"
 #include "viewer/support/ViewerTest.h"
 
 using namespace Orvane;
@@ -102,11 +103,29 @@ TEST_F(DupListTest, ValuesThatShareTheirTextButDifferInFullAreNeverListed) {
         auto list = search(db, ids[i]);
         ASSERT_EQ(list->size(), 1u) << "property " << i;
         EXPECT_EQ(found(*list)[0], records[2]);
+        // The entry shows the value as the record browser does, cut where that text stops.
+        WCHAR shown[256], expected[PropItem::c_valueCapacity];
+        static_cast<DupItem*>(list->at(0))->getLine1Text(shown, 256);
+        formatValue(values[0].value(), expected, PropItem::c_valueCapacity);
+        EXPECT_EQ(std::u16string(shown), std::u16string(expected)) << "property " << i;
     }
     // And in a sorted scan, where the differing strings stand next to each other.
     CEOID sorted = createDatabase(u"SortedTexts", {c_word});
     fillDatabase(sorted, {Value::text(1, longText), Value::text(1, otherText)});
     EXPECT_EQ(search(sorted, c_word)->size(), 0u);
+}
+
+// The value a sorted scan compares with is kept in the room the one before left, in the
+// entry or on the heap by its size: short and long values in turn are all found in full.
+TEST_F(DupListTest, ShortAndLongValuesInTurnAreEachComparedInFull) {
+    std::u16string longer = u"b" + std::u16string(60, u'x'), longest = u"d" + std::u16string(100, u'y');
+    std::vector<std::u16string> texts{u"a", u"a", longer, longer, u"c", u"c", longest, longest, longer + u"!"};
+    for (bool sorted : {true, false}) {
+        CEOID db = sorted ? createDatabase(u"SortedTurns", {c_word}) : createDatabase(u"PlainTurns");
+        std::vector<CEOID> records = fillDatabase(db, words(texts));
+        auto list = search(db, c_word);
+        EXPECT_EQ(found(*list), (std::vector<CEOID>{records[1], records[3], records[5], records[7]})) << sorted;
+    }
 }
 
 TEST_F(DupListTest, NumbersRepeatByValueAndOneRecordRepeatsNothing) {
