@@ -145,9 +145,14 @@ private:
     CEOID allocateOid();
     bool fail(int rc, const char* what);
     void releaseTransaction();
+    // A record's stored bytes read through the handle kept on the records' column, inside a
+    // read snapshot; false (nothing reported) when that way fails and the query must answer.
+    bool recordBytesByBlob(CEOID oid);
+    void closeRecordBlob();
     bool damaged(const std::string& what);
-    std::optional<Record> decodedRecord(std::int64_t oid, std::int64_t database, std::span<const BYTE> bytes,
-                                        std::span<const CEPROPID> only = {});
+    // database: the row's database id, checked; nothing when the read did not fetch it.
+    std::optional<Record> decodedRecord(std::int64_t oid, std::optional<std::int64_t> database,
+                                        std::span<const BYTE> bytes, std::span<const CEPROPID> only = {});
 
     std::string m_path;
     bool m_batch = false;
@@ -158,6 +163,10 @@ private:
     std::thread::id m_heldBy;
     sqlite3* m_db;
     std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
+    // Moved from record to record while a snapshot lasts; closed before it ends, so that the
+    // snapshot really ends.
+    sqlite3_blob* m_recordBlob = nullptr;
+    std::vector<BYTE> m_recordBytes;
     std::int64_t m_dataVersion = -1;
     CommitWatch m_commits;
     bool m_queryFailed = false;

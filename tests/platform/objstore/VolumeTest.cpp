@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -103,6 +104,36 @@ TEST_F(Volume, AnotherProcessesWriteIsSeenAtTheNextCall) {
     CEPROPVAL ten = number(c_value, 10);
     CeSeekDatabase(db, CEDB_SEEK_VALUEFIRSTEQUAL, reinterpret_cast<DWORD_PTR>(&ten), &place);
     EXPECT_EQ(place, 1u);  // 99 now sorts before it
+    CloseHandle(db);
+}
+
+// Reads one after another share a snapshot; once another connection commits, the next read
+// after the commit watch's trust sees the new bytes, and the process's own write too.
+TEST_F(Volume, ARecordRewrittenElsewhereIsReadAnewOnceTheCommitIsSeen) {
+    HANDLE db = open(createDb(u"plain"));
+    CEOID first = put(db, {number(c_value, 10)});
+    CEOID second = put(db, {number(c_value, 20)});
+    auto read = [db](CEOID oid) {
+        CeSeekDatabase(db, CEDB_SEEK_CEOID, oid, nullptr);
+        WORD count = 1;
+        CEPROPID id = c_value;
+        LPBYTE buffer = nullptr;
+        DWORD size = 0;
+        LONG value = -1;
+        if (CeReadRecordPropsEx(db, CEDB_ALLOWREALLOC, &count, &id, &buffer, &size, nullptr))
+            value = reinterpret_cast<CEPROPVAL*>(buffer)->val.lVal;
+        LocalFree(buffer);
+        return value;
+    };
+    EXPECT_EQ(read(second), 20);
+    EXPECT_EQ(read(first), 10);
+    rawSql("UPDATE records SET properties = (SELECT properties FROM records WHERE oid = " + std::to_string(second) +
+           ") WHERE oid = " + std::to_string(first));
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (read(first) != 20 && std::chrono::steady_clock::now() < deadline) continue;  // no Sleep: it lets go
+    EXPECT_EQ(read(first), 20);
+    put(db, {number(c_value, 30)}, first);
+    EXPECT_EQ(read(first), 30);
     CloseHandle(db);
 }
 
