@@ -199,11 +199,34 @@ int ScriptRunner::millisecondsUntilResume() const {
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
+// The top-level windows, topmost first: what covers what when text is missing.
+std::string ScriptRunner::windowList() {
+    std::string list;
+    HWND foreground = GetForegroundWindow();
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        WCHAR className[64] = {}, title[128] = {};
+        GetClassNameW(window, className, 64);
+        GetWindowTextW(window, title, 128);
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        list += "  " + toUtf8(className) + " \"" + toUtf8(title) + "\" " + std::to_string(rect.left) + ", " +
+                std::to_string(rect.top) + ", " + std::to_string(rect.right - rect.left) + ", " +
+                std::to_string(rect.bottom - rect.top);
+        if (!IsWindowVisible(window)) list += " hidden";
+        if (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) list += " topmost";
+        if (window == foreground) list += " foreground";
+        list += "\n";
+    }
+    return list;
+}
+
 void ScriptRunner::fail(int line, const std::string& reason) {
     std::string dump = ScreenTextDump::current();
     std::fprintf(stderr, "script:%d: %s\n", line, reason.c_str());
     std::fputs(dump.empty() ? "The screen shows no text.\n" : "The screen shows:\n", stderr);
     std::fputs(dump.c_str(), stderr);
+    std::fputs("The windows, topmost first:\n", stderr);
+    std::fputs(windowList().c_str(), stderr);
     std::fflush(nullptr);
     std::_Exit(c_failureExitCode);
 }

@@ -37,6 +37,7 @@ public:
     int onPump(bool idle);
 
     // Prints "script:LINE: reason" and the screen text to stderr, then ends the process.
+    static std::string windowList();
     [[noreturn]] static void fail(int line, const std::string& reason);
 
 private:
