@@ -82,23 +82,19 @@ CEOID FilterIndex::at(UINT position) {
 }
 
 // Counting a created or deleted record in or out of the range needs its place, which a deleted
-// record no longer has; seeking the bounds again is exact whatever the change was. This
-// handle hears of a change after the model's own may have: the model's views are told again
-// when the range moved or a record in it may have changed.
+// record no longer has; seeking the bounds again is exact whatever the change was. The views
+// are told after every change, even when the range's ends did not move: the store may have
+// followed later changes by now (one record in, another out), and the model's own notices
+// name places in the whole order, not rows of the filtered list.
 int FilterIndex::handleDbNotification(CENOTIFICATION* notification) {
     if (!m_bounded) return 0;
     switch (notification->uType) {
     case DB_CEOID_CREATED:
     case DB_CEOID_RECORD_DELETED:
-    case DB_CEOID_CHANGED: {
-        UINT start = m_rangeStart, end = m_rangeEnd;
+    case DB_CEOID_CHANGED:
         applyBounds();
-        // A changed record may sit in the range without moving it; the model's own notice
-        // names its place in the whole order, not in the filtered list.
-        bool moved = start != m_rangeStart || end != m_rangeEnd;
-        if (m_owner && (moved || notification->uType == DB_CEOID_CHANGED)) m_owner->rangeChanged();
+        if (m_owner) m_owner->rangeChanged();
         break;
-    }
     default: break;
     }
     return 0;

@@ -14,7 +14,7 @@ class MultiIndexListModel;
 
 class FilterIndex : public DbNotifListener {
 public:
-    // `owner` (may be null) hears when a change moves the range.
+    // `owner` (may be null) hears after every change to the database, once the range is found again.
     FilterIndex(CEOID oid, CEPROPID propid, const CEGUID* volume, MultiIndexListModel* owner = nullptr);
     ~FilterIndex() override;
     FilterIndex(const FilterIndex&) = delete;
