@@ -6,6 +6,14 @@
 #include <cstdint>
 #include <memory>
 
+// The set keeps addresses and never reads what they point to, which may not be written yet
+// (a block just allocated): g++ is told so, or it warns of a read of uninitialized memory.
+#if defined(__GNUC__) && !defined(__clang__)
+#define CE_ADDRESS_ONLY [[gnu::access(none, 2)]]
+#else
+#define CE_ADDRESS_ONLY
+#endif
+
 namespace ce::kernel {
 
 class AddressSet {
@@ -15,9 +23,9 @@ public:
     AddressSet& operator=(const AddressSet&) = delete;
 
     // False when the table could not grow; the set is then as it was.
-    bool insert(const void* address);
-    void erase(const void* address);
-    bool contains(const void* address) const;
+    CE_ADDRESS_ONLY bool insert(const void* address);
+    CE_ADDRESS_ONLY void erase(const void* address);
+    CE_ADDRESS_ONLY bool contains(const void* address) const;
     std::size_t size() const { return m_count; }
 
     template <class Visit>

@@ -5,6 +5,7 @@
 #include "OrderIndex.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 #include <random>
 
@@ -42,6 +43,10 @@ void OrderIndex::changed() {
 }
 
 
+std::u16string_view OrderIndex::textOf(const Node& node) const {
+    return {m_text.data() + (node.value >> c_lengthBits), node.value & c_longestText};
+}
+
 SortKeyView OrderIndex::viewAt(std::uint32_t node) const {
     const Node& n = m_nodes[node];
     SortKeyView key;
@@ -49,7 +54,7 @@ SortKeyView OrderIndex::viewAt(std::uint32_t node) const {
     key.present = (n.countAndPresent & c_present) != 0;
     if (!key.present) return key;
     if (m_order.isText())
-        key.value.text = std::u16string_view(m_text.data() + (n.value >> c_lengthBits), n.value & c_longestText);
+        key.value.text = textOf(n);
     else
         key.value.number = n.value;
     return key;
@@ -197,14 +202,22 @@ void OrderIndex::add(const SortKeyView& key) {
 void OrderIndex::sortByOid() {
     auto byOid = [](const OidSlot& a, const OidSlot& b) { return a.oid < b.oid; };
     if (std::is_sorted(m_byOid.begin(), m_byOid.end(), byOid)) return;
-    // Keys come in key order when loaded: two radix passes of 16 bits beat a comparison sort
-    // of a million slots several times over.
+    // Keys come in key order when loaded: three radix passes of 11 bits beat a comparison sort
+    // of a million slots several times over, and their counts stay in the nearest cache.
+    constexpr unsigned c_bits = 11, c_passes = 3;
+    constexpr size_t c_buckets = size_t{1} << c_bits;
+    std::vector<std::array<size_t, c_buckets>> starts(c_passes, std::array<size_t, c_buckets>{});
+    auto digit = [](CEOID oid, unsigned pass) { return (oid >> (pass * c_bits)) & (c_buckets - 1); };
+    for (const OidSlot& slot : m_byOid)
+        for (unsigned pass = 0; pass < c_passes; ++pass) ++starts[pass][digit(slot.oid, pass)];
     Array<OidSlot> other(m_byOid.size());
-    for (unsigned shift : {0u, 16u}) {
-        std::vector<size_t> starts(65537, 0);
-        for (const OidSlot& slot : m_byOid) ++starts[((slot.oid >> shift) & 0xFFFF) + 1];
-        for (size_t i = 1; i < starts.size(); ++i) starts[i] += starts[i - 1];
-        for (const OidSlot& slot : m_byOid) other[starts[(slot.oid >> shift) & 0xFFFF]++] = slot;
+    for (unsigned pass = 0; pass < c_passes; ++pass) {
+        std::array<size_t, c_buckets>& start = starts[pass];
+        // All in one bucket (the high bits of a volume's OIDs mostly are): nothing moves.
+        if (std::find(start.begin(), start.end(), m_byOid.size()) != start.end()) continue;
+        size_t at = 0;
+        for (size_t& bucket : start) at += std::exchange(bucket, at);
+        for (const OidSlot& slot : m_byOid) other[start[digit(slot.oid, pass)]++] = slot;
         m_byOid.swap(other);
     }
 }
@@ -235,7 +248,7 @@ bool OrderIndex::finishBuild(bool requireSorted) {
     auto count = static_cast<std::uint32_t>(m_nodes.size());
     if (requireSorted) {
         // Loaded keys are their own order: node i is the i-th key, so no order array is made.
-        for (std::uint32_t i = 1; sound && i < count; ++i) sound = before(i - 1, i);
+        sound = sound && loadedKeysRise();
         if (sound) linkSorted(count, [](std::uint32_t rank) { return rank; });
     } else if (sound) {
         Array<std::uint32_t> sorted(count);
@@ -251,6 +264,23 @@ bool OrderIndex::finishBuild(bool requireSorted) {
     shrinkIfLoose(m_nodes);
     shrinkIfLoose(m_byOid);
     shrinkIfLoose(m_text);
+    return true;
+}
+
+// A million loaded keys are checked here: two strings are compared where they lie, without
+// the general comparison's views and dispatch on the type.
+bool OrderIndex::loadedKeysRise() const {
+    auto count = static_cast<std::uint32_t>(m_nodes.size());
+    bool descending = m_order.isDescending();
+    for (std::uint32_t i = 1; i < count; ++i) {
+        const Node &a = m_nodes[i - 1], &b = m_nodes[i];
+        if (m_order.isText() && (a.countAndPresent & b.countAndPresent & c_present)) {
+            int byText = compareText(textOf(a), textOf(b));
+            if (byText == 0 ? a.oid >= b.oid : (byText > 0) != descending) return false;
+        } else if (m_order.compare(viewAt(i - 1), viewAt(i)) >= 0) {
+            return false;
+        }
+    }
     return true;
 }
 

@@ -99,6 +99,8 @@ private:
     };
 
     SortKeyView viewAt(std::uint32_t node) const;
+    std::u16string_view textOf(const Node& node) const;  // of a present key of a string order
+    bool loadedKeysRise() const;
     std::uint32_t priorityOf(std::uint32_t node) const;
     std::uint32_t sizeOf(std::uint32_t node) const {
         return node == c_none ? 0 : (m_nodes[node].countAndPresent & ~c_present);

@@ -3,7 +3,7 @@
 // must be as many as the database's records, in strictly rising order, each OID once, and
 // the checksum must hold; otherwise the index is built from the records again.
 //
-// Layout, little-endian: a header (magic "OIX1", key count, text units, keys without the
+// Layout, little-endian: a header (magic "OIX2", key count, text units, keys without the
 // property, checksum of what follows), then each key in order as its OID (4 bytes) and its
 // value (8 bytes: the number, or for a string its length in UTF-16 units), then the strings'
 // units one after another. Keys without the property come first or last, as the order

@@ -111,7 +111,7 @@ int KeyOrder::compareValues(const SortValueView& a, const SortValueView& b) cons
     case CEVT_I2:
     case CEVT_I4: result = compareAs<std::int64_t>(a.number, b.number); break;
     case CEVT_R8: result = compareDoubles(a.number, b.number); break;
-    case CEVT_LPWSTR: result = a.text.compare(b.text); break;
+    case CEVT_LPWSTR: result = compareText(a.text, b.text); break;
     default: result = compareAs<std::uint64_t>(a.number, b.number); break;
     }
     result = sign(result < 0, result > 0);

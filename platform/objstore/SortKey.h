@@ -3,7 +3,10 @@
 // creation).
 #pragma once
 
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,6 +48,25 @@ inline SortKeyView viewOf(const SortKey& key) {
     return {key.oid, key.present, viewOf(key.value)};
 }
 
+// Strings by UTF-16 code unit: <0, 0 or >0. Four units at a time up to the first that
+// differs, as keys in an order mostly share their start.
+inline int compareText(std::u16string_view a, std::u16string_view b) {
+    static_assert(std::endian::native == std::endian::little, "the first differing unit is the lowest");
+    size_t common = std::min(a.size(), b.size()), i = 0;
+    for (; i + 4 <= common; i += 4) {
+        std::uint64_t x, y;
+        std::memcpy(&x, a.data() + i, 8);
+        std::memcpy(&y, b.data() + i, 8);
+        if (x != y) {
+            i += static_cast<size_t>(std::countr_zero(x ^ y)) / 16;
+            return a[i] < b[i] ? -1 : 1;
+        }
+    }
+    for (; i < common; ++i)
+        if (a[i] != b[i]) return a[i] < b[i] ? -1 : 1;
+    return a.size() < b.size() ? -1 : (b.size() < a.size() ? 1 : 0);
+}
+
 class KeyOrder {
 public:
     // Property id 0 is creation order.
@@ -54,6 +76,7 @@ public:
     DWORD flags() const { return m_spec.dwFlags; }
     bool isCreationOrder() const { return m_spec.propid == 0; }
     bool isText() const { return TypeFromPropID(m_spec.propid) == CEVT_LPWSTR; }
+    bool isDescending() const { return (m_spec.dwFlags & CEDB_SORT_DESCENDING) != 0; }
 
     SortKey keyOf(CEOID oid, const Record& record) const;
     // The value of a seek's CEPROPVAL; nothing when it is not of the sort property.

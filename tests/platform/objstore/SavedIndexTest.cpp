@@ -96,6 +96,8 @@ TEST_F(SavedIndex, OneMissingStaleDamagedOrOutOfOrderIsRebuiltAndSavedAgain) {
         {"cut short", [&] { rawSql("UPDATE sort_indexes SET keys = substr(keys, 1, length(keys) - 12)"); }},
         {"keys out of order", [&] { saveReversed(CEDB_SORT_DESCENDING); }},
         {"a volume of the previous format", [&] { rawSql("DROP TABLE sort_indexes; PRAGMA user_version = 2"); }},
+        {"keys saved in the earlier layout",
+         [&] { rawSql("UPDATE sort_indexes SET keys = X'4F495831' || substr(keys, 5)"); }},
     };
     for (const auto& [what, damage] : cases) {
         SCOPED_TRACE(what);

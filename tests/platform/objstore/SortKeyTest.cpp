@@ -47,6 +47,16 @@ TEST_F(SortOrder, StringsCompareByCodeUnitUnlessCaseInsensitive) {
     EXPECT_EQ(orderOf({u"b", u"B", u"a", u"\u00e9"}, 0), (Names{u"B", u"a", u"b", u"\u00e9"}));
 }
 
+// Strings are compared several units at a time: differences at each place in those steps,
+// in either byte of a unit, and one string the start of another.
+TEST_F(SortOrder, LongerStringsCompareByCodeUnitWhereverTheyDiffer) {
+    Names expected{u"abcd",        u"abcde",   u"abcdeFgh", u"abcdefgh",     u"abcdefghij",
+                   u"abcdefgi",    u"\u0100b", u"\u01ffzzz", u"\u0200aaa", u"\uffffa"};
+    std::vector<const char16_t*> shuffled;
+    for (size_t i = 0; i < expected.size(); ++i) shuffled.push_back(expected[(i * 7) % expected.size()].c_str());
+    EXPECT_EQ(orderOf(shuffled, 0), expected);
+}
+
 TEST_F(SortOrder, CaseInsensitiveFoldsCaseAndKeepsCreationOrderForTies) {
     EXPECT_EQ(orderOf({u"b", u"B", u"a", u"A"}, CEDB_SORT_CASEINSENSITIVE), (Names{u"a", u"A", u"b", u"B"}));
 }
