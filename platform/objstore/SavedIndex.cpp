@@ -38,6 +38,7 @@ public:
             if (m_filled == c_block) mixBlock(m_block), m_filled = 0;
         }
         for (; size >= c_block; bytes += c_block, size -= c_block) mixBlock(bytes);
+        if (!size) return;  // `bytes` may be null then (an order without strings)
         std::memcpy(m_block + m_filled, bytes, size);
         m_filled += static_cast<unsigned>(size);
     }
