@@ -28,7 +28,7 @@ public:
     // While filtered, the number of records in all ranges, so that size and at agree.
     UINT size() const override;
     ListItem* at(UINT index) override;
-    // An index's range moved, or a record in it changed: while filtered, the views are told.
+    // A change reached an index, which found its range again: while filtered, the views are told.
     void rangeChanged();
 
 private:
