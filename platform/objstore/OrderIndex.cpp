@@ -271,12 +271,10 @@ bool OrderIndex::finishBuild(bool requireSorted) {
 // the general comparison's views and dispatch on the type.
 bool OrderIndex::loadedKeysRise() const {
     auto count = static_cast<std::uint32_t>(m_nodes.size());
-    bool descending = m_order.isDescending();
     for (std::uint32_t i = 1; i < count; ++i) {
         const Node &a = m_nodes[i - 1], &b = m_nodes[i];
         if (m_order.isText() && (a.countAndPresent & b.countAndPresent & c_present)) {
-            int byText = compareText(textOf(a), textOf(b));
-            if (byText == 0 ? a.oid >= b.oid : (byText > 0) != descending) return false;
+            if (m_order.compareTextKeys(textOf(a), a.oid, textOf(b), b.oid) >= 0) return false;
         } else if (m_order.compare(viewAt(i - 1), viewAt(i)) >= 0) {
             return false;
         }

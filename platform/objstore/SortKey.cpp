@@ -124,6 +124,7 @@ int KeyOrder::missingSide() const {
 
 int KeyOrder::compare(const SortKeyView& a, const SortKeyView& b) const {
     if (a.present != b.present) return a.present ? -missingSide() : missingSide();
+    if (a.present && isText()) return compareTextKeys(a.value.text, a.oid, b.value.text, b.oid);
     if (a.present) {
         if (int byValue = compareValues(a.value, b.value)) return byValue;
     }

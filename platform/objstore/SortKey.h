@@ -84,6 +84,12 @@ public:
 
     // Full order of two keys: <0, 0 (same record) or >0.
     int compare(const SortKeyView& a, const SortKeyView& b) const;
+    // The same for two keys of a string order that both have the property, from their text
+    // and OIDs alone: what loading a million keys checks them with.
+    int compareTextKeys(std::u16string_view a, CEOID aOid, std::u16string_view b, CEOID bOid) const {
+        if (int byText = compareText(a, b)) return isDescending() ? -byText : byText;
+        return aOid < bOid ? -1 : (bOid < aOid ? 1 : 0);
+    }
     int compare(const SortKey& a, const SortKey& b) const { return compare(viewOf(a), viewOf(b)); }
     // A key against a seek value, ignoring creation order. Keys without the property sit
     // where the order puts them (before or after every value).
