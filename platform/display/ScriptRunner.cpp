@@ -199,7 +199,6 @@ int ScriptRunner::millisecondsUntilResume() const {
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
-// The top-level windows, topmost first: what covers what when text is missing.
 std::string ScriptRunner::windowList() {
     std::string list;
     HWND foreground = GetForegroundWindow();

@@ -36,8 +36,8 @@ public:
     // before the next call (ms; -1: as long as it likes), 0 when it has just given input.
     int onPump(bool idle);
 
-    // Prints "script:LINE: reason" and the screen text to stderr, then ends the process.
-    static std::string windowList();
+    // Prints "script:LINE: reason", the screen text and the top-level windows to stderr,
+    // then ends the process.
     [[noreturn]] static void fail(int line, const std::string& reason);
 
 private:
@@ -48,6 +48,8 @@ private:
     Outcome runClick(const ScriptCommand& command);
     Outcome runExpect(const ScriptCommand& command, bool present);
     Outcome runHibernate();
+    // The top-level windows, topmost first, a line each: what covers what when text is missing.
+    static std::string windowList();
     Outcome runClose(const ScriptCommand& command);
     Outcome runRepaint(const ScriptCommand& command);
     static void printMark(const ScriptCommand& command);

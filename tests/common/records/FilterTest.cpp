@@ -10,9 +10,7 @@ namespace {
 
 using MultiIndex = RecordModelTest;
 
-const void* number(int value) {
-    return reinterpret_cast<const void*>(static_cast<intptr_t>(value));
-}
+using nevo_test::number;
 
 TEST_F(MultiIndex, BoundsSelectTheRecordsWithinThemBothIncluded) {
     for (int key = 0; key < 20; ++key) put(key, key % 2 ? u"odd" : u"even");

@@ -109,9 +109,7 @@ TEST_F(OtherProcess, ChangesReachTheModelInCommitOrderAndItsItemsMatchAFreshRead
 TEST_F(OtherProcess, ARecordSwappedInsideAFilteredRangeRedrawsTheWholeList) {
     put(20, u"a"), put(40, u"b"), put(50, u"c"), put(70, u"d");
     FilteredModel model;
-    LONG from = 30, to = 60;
-    model.filter(reinterpret_cast<const void*>(static_cast<intptr_t>(from)),
-                 reinterpret_cast<const void*>(static_cast<intptr_t>(to)));
+    model.filter(nevo_test::number(30), nevo_test::number(60));
     ASSERT_EQ(rows(model), (std::vector<Row>{{40, u"b"}, {50, u"c"}}));  // drawn, so cached
     model.addObserver(m_observer.handle());
 
