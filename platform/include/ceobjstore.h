@@ -50,5 +50,10 @@ void setSavedIndexesUsed(bool used);
 // named by CE_STORE or setVolumePath starts empty. Returns the initializer it replaces.
 using VolumeInitializer = bool (*)();
 VolumeInitializer setDefaultVolumeInitializer(VolumeInitializer initializer);
+// Makes the volume the calls would use (CE_STORE, setVolumePath or the default), which must
+// not exist yet, filled by `fill` as the default one is: it is linked into place only once
+// filled, so no other process sees it empty or half made. False, with the volume error set
+// and nothing left behind, when it cannot be made or filled or another program made it first.
+bool createVolume(VolumeInitializer fill);
 
 }  // namespace ce::objstore

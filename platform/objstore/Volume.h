@@ -184,8 +184,10 @@ constexpr std::int32_t c_changeLogVersion = 2;
 constexpr int c_lockWaitMilliseconds = 5000;
 // Creates a volume at `path` (mode 0600), empty or filled by `fill` under the private name it
 // is built under, before it is linked into place; false with the volume error set. A volume
-// another process made meanwhile is kept.
-bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill = nullptr);
+// another process made meanwhile is kept, and counts as made unless `existing` refuses it.
+enum class Existing { Kept, Refused };
+bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill = nullptr,
+            Existing existing = Existing::Kept);
 // Checks an existing file without writing to it and tells its format; false with the volume
 // error set.
 bool check(const std::string& path, std::int32_t& version);

@@ -85,20 +85,29 @@ std::shared_ptr<Store> openStore(const std::string& path) {
     return control().store = std::make_shared<Store>(std::move(volume), std::move(openMarks));
 }
 
-// The initializer writes through the calls, so the volume being built is their store until
-// it is filled; closing it puts everything written into the file. A volume left empty or half
+// The filling writes through the calls, so the volume being built is their store until it
+// is filled; closing it puts everything written into the file. A volume left empty or half
 // filled is not linked into place, where it would stay for good.
-bool fillUnderConstruction(const std::string& building) {
+bool fillUnderConstruction(const std::string& building, VolumeInitializer fill, const char* what) {
     if (!openStore(building)) return false;
-    bool filled = control().initializer();
+    bool filled = fill();
     if (!filled) {
         DWORD error = GetLastError();
         std::string reason = lastVolumeError();
-        setVolumeError(error, building + ": cannot fill the new default volume: " +
+        setVolumeError(error, building + ": cannot fill the new " + what + ": " +
                                   (reason.empty() ? "error " + std::to_string(error) : reason));
     }
     control().store.reset();
     return filled;
+}
+
+// The chosen volume's path, when there is one whose folder may hold it; false with the
+// volume error set.
+bool usable(const VolumeChoice& choice) {
+    if (choice.path.empty()) return setVolumeError(ERROR_PATH_NOT_FOUND, choice.problem), false;
+    if (std::string problem = folderProblem(choice); !problem.empty())
+        return setVolumeError(ERROR_PATH_NOT_FOUND, problem), false;
+    return true;
 }
 
 }  // namespace
@@ -124,16 +133,25 @@ std::shared_ptr<Store> currentStore() {
     VolumeControl& state = control();
     if (state.store) return state.store;
     VolumeChoice choice = chooseVolume();
-    if (choice.path.empty()) return setVolumeError(ERROR_PATH_NOT_FOUND, choice.problem), nullptr;
-    if (std::string problem = folderProblem(choice); !problem.empty())
-        return setVolumeError(ERROR_PATH_NOT_FOUND, problem), nullptr;
+    if (!usable(choice)) return nullptr;
     // The default volume is filled before it is linked into place: no other process sees
     // it empty, and none fills it twice.
     std::error_code ignored;
+    auto fill = [&state](const std::string& building) {
+        return fillUnderConstruction(building, state.initializer, "default volume");
+    };
     if (choice.isDefault && state.initializer && !std::filesystem::exists(choice.path, ignored) &&
-        !volumefile::create(choice.path, fillUnderConstruction))
+        !volumefile::create(choice.path, fill))
         return nullptr;
     return openStore(choice.path);
+}
+
+bool createVolume(VolumeInitializer fill) {
+    closeVolume();
+    VolumeChoice choice = chooseVolume();
+    if (!usable(choice)) return false;
+    auto build = [fill](const std::string& building) { return fillUnderConstruction(building, fill, "volume"); };
+    return volumefile::create(choice.path, build, volumefile::Existing::Refused);
 }
 
 bool beginBatch() {

@@ -357,7 +357,8 @@ void rememberChecked(const std::string& stamp, const std::string& path, const st
 
 }  // namespace
 
-bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill) {
+bool create(const std::string& path, const std::function<bool(const std::string& building)>& fill,
+            Existing existing) {
     if (!makeParentFolder(path)) return false;
     // Built under a private name and linked into place, so no other process ever sees a
     // half-made volume, and a volume another process made meanwhile is kept.
@@ -372,8 +373,14 @@ bool create(const std::string& path, const std::function<bool(const std::string&
         setVolumeError(ERROR_INVALID_DATA, path + ": cannot create the volume: its filling was left unfinished");
         ok = false;
     }
-    if (ok && ::link(building.c_str(), path.c_str()) != 0 && errno != EEXIST)
-        ok = failWithErrno(path, "create the volume");
+    if (ok && ::link(building.c_str(), path.c_str()) != 0) {
+        if (errno != EEXIST) {
+            ok = failWithErrno(path, "create the volume");
+        } else if (existing == Existing::Refused) {
+            setVolumeError(ERROR_ALREADY_EXISTS, path + " already exists: another program made it meanwhile");
+            ok = false;
+        }
+    }
     for (const char* suffix : {"", "-wal", "-shm", "-open"}) ::unlink((building + suffix).c_str());
     if (ok) syncFolder(path);
     return ok;

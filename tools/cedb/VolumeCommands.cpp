@@ -57,15 +57,12 @@ int runInit(const Words& words, const Console& console) {
         ce::objstore::closeVolume();
         removeVolumeFiles(path);
     }
-    // A path set explicitly starts empty, even the default one: the samples come only on request.
+    // A path set explicitly starts empty, even the default one: the samples come only on request,
+    // written before the volume is in place, so that no program sees it without them.
     ce::objstore::setVolumePath(path);
+    if (args.has("--sample") && !ce::objstore::createVolume(ce::objstore::createSampleDatabases))
+        return console.fail(c_exitRefused, ce::objstore::lastVolumeError());
     if (!openStore(console)) return c_exitRefused;
-    if (args.has("--sample") && !ce::objstore::createSampleDatabases()) {
-        std::string reason = ce::objstore::lastVolumeError();
-        ce::objstore::closeVolume();
-        removeVolumeFiles(path);
-        return console.fail(c_exitRefused, "could not write the sample databases: " + reason);
-    }
     console.out << "created " << path << (args.has("--sample") ? " with the sample databases" : "") << '\n';
     return c_exitOk;
 }

@@ -266,6 +266,36 @@ TEST_F(Volume, ADefaultVolumeThatCannotBeFilledIsNotMadeAndTheNextUseTriesAgain)
     ce::objstore::setDefaultVolumeInitializer(previous);
 }
 
+// A volume made filled (`cedb init --sample`) was linked into place empty and filled there:
+// a program starting meanwhile showed an empty catalogue. It appears only once filled, never
+// over a volume another program made, and a filling that fails leaves nothing behind.
+TEST_F(Volume, AVolumeMadeFilledAppearsOnlyOnceFilledAndNeverOverAnother) {
+    static std::string s_made;
+    s_made = folder() + "/made.vol";
+    ce::objstore::setVolumePath(s_made);
+    ASSERT_TRUE(ce::objstore::createVolume([] { return createDb(u"sample") && !std::filesystem::exists(s_made); }))
+        << ce::objstore::lastVolumeError();
+    HANDLE found = CeFindFirstDatabaseEx(nullptr, 0);
+    EXPECT_NE(CeFindNextDatabaseEx(found, nullptr), 0u);
+    CloseHandle(found);
+    EXPECT_FALSE(ce::objstore::createVolume([] { return createDb(u"other") != 0; }));
+    EXPECT_NE(ce::objstore::lastVolumeError().find("already exists"), std::string::npos);
+    found = CeFindFirstDatabaseEx(nullptr, 0);
+    CEOID first = CeFindNextDatabaseEx(found, nullptr);
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(CeFindNextDatabaseEx(found, nullptr), 0u) << "the volume there is kept as it was";
+    CloseHandle(found);
+
+    ce::objstore::setVolumePath(folder() + "/failed.vol");
+    EXPECT_FALSE(ce::objstore::createVolume([] {
+        createDb(u"half");
+        SetLastError(ERROR_DISK_FULL);
+        return false;
+    }));
+    EXPECT_NE(ce::objstore::lastVolumeError().find("cannot fill the new volume"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder() + "/failed.vol"));
+}
+
 // A read keeps its read transaction for the next one, and with it a snapshot of the file that
 // another process's checkpoint must wait for; a program that waits lets it go.
 TEST_F(Volume, AProgramThatWaitsHoldsUpNoCheckpointOfAnotherProcess) {
